@@ -1,0 +1,45 @@
+#include "mainwindow/form1.h"
+
+#include "chatlink/chat_send.h"
+#include "mainwindow/announcements.h"
+#include "mainwindow/minute_counter.h"
+#include "shell/layouts/form1_layout.h"
+
+namespace quimbly::mainwindow {
+
+using chatlink::ChatSend;
+
+Form1::Form1(platform::Toolkit& toolkit, platform::WindowSystem& ws)
+    : ws_(ws), window_(toolkit.LoadForm(shell::Form1Layout(), *this)) {}
+
+void Form1::Load() { window_->Show(); }
+
+void Form1::Click(std::string_view control) {
+  if (control == "Label4") Label4_Click();
+  else if (control == "Label5") Label5_Click();
+}
+
+void Form1::TimerTick(std::string_view timer) {
+  if (timer == "Timer1") Timer1_Timer();
+}
+
+// Start: a start while running keeps counting; only Stop resets the counter.
+void Form1::Label4_Click() {
+  window_->Timer("Timer1").SetEnabled(true);
+  ChatSend(ws_, StartedLine());
+}
+
+void Form1::Label5_Click() {
+  window_->Timer("Timer1").SetEnabled(false);
+  ChatSend(ws_, StoppedLine());
+  window_->Label("Label7").SetCaption("0");
+}
+
+void Form1::Timer1_Timer() {
+  platform::Label& counter = window_->Label("Label7");
+  counter.SetCaption(NextMinuteCount(counter.Caption()));
+  ChatSend(ws_, IdleLine());
+  ChatSend(ws_, TimeLine(counter.Caption(), window_->TextBox("Text1").Text()));
+}
+
+}  // namespace quimbly::mainwindow

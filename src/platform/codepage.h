@@ -1,0 +1,17 @@
+// Text crosses to the window system and the profile file as Windows-1252 bytes.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quimbly::platform {
+
+// UTF-8 to Windows-1252. A character the code page lacks, or a malformed byte
+// sequence, becomes '?', as the system's own conversion does.
+std::string Utf8ToWindows1252(std::string_view utf8);
+
+// Windows-1252 to UTF-8; the five unassigned bytes map to the C1 controls of
+// the same number, so every byte round-trips.
+std::string Windows1252ToUtf8(std::string_view bytes);
+
+}  // namespace quimbly::platform
