@@ -1,0 +1,102 @@
+#include "platform/win32/container_window.h"
+
+#include <windowsx.h>
+
+#include <string>
+
+namespace quimbly::platform::win32 {
+
+ContainerWindow::ContainerWindow(std::string_view name, const ContainerStyle& style, FormEvents& events)
+    : name_(name), events_(events), background_(CreateSolidBrush(style.background)) {
+  Create(style.exStyle, std::wstring(style.title).c_str(), style.style | WS_CLIPCHILDREN, style.bounds,
+         style.parent);
+}
+
+WindowlessLabel& ContainerWindow::AddLabel(const ControlLayout& layout) {
+  labels_.push_back(std::make_unique<WindowlessLabel>(layout, hwnd()));
+  return *labels_.back();
+}
+
+LRESULT ContainerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT fills the background, so nothing flickers
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      Press(message, point);
+      return 0;
+    case WM_LBUTTONUP:
+      Release(point);
+      return 0;
+    case WM_CAPTURECHANGED:
+      pressedLabel_ = nullptr;
+      pressedSelf_ = false;
+      return 0;
+    case WM_TIMER:
+      if (onTimer_) onTimer_(wParam);
+      return 0;
+    case WM_NCDESTROY:
+      DeleteObject(background_);
+      break;
+    default:
+      break;
+  }
+  return Window::HandleMessage(message, wParam, lParam);
+}
+
+void ContainerWindow::Paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd(), &ps);
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  FillRect(dc, &client, background_);
+  for (const auto& label : labels_) label->Paint(dc);
+  EndPaint(hwnd(), &ps);
+}
+
+// The label created last lies on top, as it is drawn last.
+WindowlessLabel* ContainerWindow::LabelAt(POINT point) {
+  for (auto it = labels_.rbegin(); it != labels_.rend(); ++it) {
+    if ((*it)->Contains(point)) return it->get();
+  }
+  return nullptr;
+}
+
+void ContainerWindow::Press(UINT message, POINT point) {
+  if (WindowlessLabel* label = LabelAt(point)) {
+    if (message != WM_LBUTTONDOWN) return;
+    pressedLabel_ = label;
+    SetCapture(hwnd());
+    return;
+  }
+  if (message == WM_LBUTTONDOWN) {
+    pressedSelf_ = true;
+    SetCapture(hwnd());
+  }
+  // The handler may start a window move that takes the capture; the click
+  // then never completes, as with a title bar.
+  events_.MouseDown(name_);
+}
+
+// A click is a press and a release over the same thing.
+void ContainerWindow::Release(POINT point) {
+  WindowlessLabel* label = pressedLabel_;
+  const bool self = pressedSelf_;
+  if (GetCapture() == hwnd()) ReleaseCapture();
+  pressedLabel_ = nullptr;
+  pressedSelf_ = false;
+  if (label != nullptr && LabelAt(point) == label) {
+    events_.Click(label->Name());
+  } else if (self && LabelAt(point) == nullptr) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    if (PtInRect(&client, point)) events_.Click(name_);
+  }
+}
+
+}  // namespace quimbly::platform::win32

@@ -1,0 +1,54 @@
+// A surface that holds controls: a form's client area, or a picture box inside
+// one. It paints its background and its labels, and turns presses into the
+// Click and MouseDown events of the label or of itself.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "platform/toolkit.h"
+#include "platform/win32/window.h"
+#include "platform/win32/windowless_label.h"
+
+namespace quimbly::platform::win32 {
+
+struct ContainerStyle {
+  DWORD exStyle;
+  DWORD style;
+  RECT bounds;  // pixels, in the parent's client area (screen for a form)
+  HWND parent;
+  COLORREF background;
+  std::wstring_view title;
+};
+
+class ContainerWindow final : public Window {
+ public:
+  ContainerWindow(std::string_view name, const ContainerStyle& style, FormEvents& events);
+
+  WindowlessLabel& AddLabel(const ControlLayout& layout);
+  // WM_TIMER arrives here for a form's timers.
+  void OnTimer(std::function<void(UINT_PTR)> handler) { onTimer_ = std::move(handler); }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint();
+  WindowlessLabel* LabelAt(POINT point);
+  void Press(UINT message, POINT point);
+  void Release(POINT point);
+
+  std::string_view name_;
+  FormEvents& events_;
+  HBRUSH background_;
+  std::vector<std::unique_ptr<WindowlessLabel>> labels_;
+  std::function<void(UINT_PTR)> onTimer_;
+  WindowlessLabel* pressedLabel_ = nullptr;
+  bool pressedSelf_ = false;
+};
+
+}  // namespace quimbly::platform::win32

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Which document of the host client gets the lines, for the trees that matter:
+#   non-chat-first   a non-chat document lies before the room
+#   two-rooms        only the first room in child order gets lines
+#   no-input-box     a room missing its input box loses the lines
+source "$(dirname "$0")/lib.sh"
+
+case ${1:?case} in
+  non-chat-first) docs=doc,room target=2 ;;
+  two-rooms) docs=room,room target=1 ;;
+  no-input-box) docs=room-noinput,room target=none ;;
+  *) fail "unknown case $1" ;;
+esac
+
+start_host "$docs"
+start_quimbly
+click_start
+click_stop
+
+if [[ "$target" == none ]]; then
+  # Nothing arrives anywhere; give the clicks time to be handled, then look.
+  sleep 3
+  quimbly_alive || fail "the utility ended"
+  for k in 1 2; do
+    [[ ! -s "$(transcript "$k")" ]] || fail "document $k received lines"
+  done
+else
+  wait_for_lines "$(transcript "$target")" 2 10
+  { line_started; line_stopped; } | expect_bytes "$(transcript "$target")"
+  for k in 1 2; do
+    [[ "$k" == "$target" || ! -s "$(transcript "$k")" ]] || fail "document $k received lines too"
+  done
+fi
+echo "PASS: $1"

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# A host client whose input box stops answering must not freeze the utility:
+# after Start runs into the hung box, a click and typing in the reason box are
+# handled, and drawn, within a few seconds.
+source "$(dirname "$0")/lib.sh"
+
+start_host room-hung --hang-seconds 30
+start_quimbly
+box=(97 97 57 19)
+grab $((WIN_X + box[0])) $((WIN_Y + box[1])) "${box[2]}" "${box[3]}" "$WORK/before.rgb"
+
+click_start
+sent_at=$(date +%s.%N)
+click_reason
+xdotool type --delay 20 "zz"
+
+changed() {
+  grab $((WIN_X + box[0])) $((WIN_Y + box[1])) "${box[2]}" "${box[3]}" "$WORK/after.rgb"
+  ! cmp -s "$WORK/before.rgb" "$WORK/after.rgb"
+}
+wait_until 6 changed || fail "the reason box did not change within 6 s of Start into a hung room"
+took=$(echo "$(date +%s.%N) - $sent_at" | bc)
+quimbly_alive || fail "the utility ended"
+echo "PASS: the utility answered ${took} s after sending into a hung room"

@@ -1,0 +1,131 @@
+# Shared steps of the end-to-end tests: start the demo host and the utility
+# under Wine, press on the utility with the real pointer, read the room's
+# transcript as bytes. Each test sources this and ends what it started.
+set -euo pipefail
+
+: "${E2E_STATE:?E2E_STATE names the desktop made by desktop.sh}"
+: "${QUIMBLY_WIN_BUILD_DIR:?QUIMBLY_WIN_BUILD_DIR names the mingw build}"
+# shellcheck source=/dev/null
+source "$E2E_STATE/env"
+
+QUIMBLY_EXE="$QUIMBLY_WIN_BUILD_DIR/quimbly.exe"
+HOST_EXE="$QUIMBLY_WIN_BUILD_DIR/demo-host.exe"
+[[ -f "$QUIMBLY_EXE" && -f "$HOST_EXE" ]] || { echo "build the mingw preset first" >&2; exit 1; }
+
+WORK=$(mktemp -d "$E2E_STATE/test.XXXXXX")
+STARTED_PIDS=()
+
+cleanup() {
+  local pid
+  for pid in "${STARTED_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  for pid in "${STARTED_PIDS[@]}"; do
+    wait "$pid" 2>/dev/null || true
+  done
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# A Unix path as the Windows programs see it (Wine maps / to Z:).
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+# Waits until the command succeeds, polling every 0.1 s for up to $1 seconds.
+wait_until() {
+  local seconds=$1
+  shift
+  local tries=$((seconds * 10))
+  while ((tries-- > 0)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# start_host DOCS [more demo-host options]: the demo host with those documents;
+# document k's transcript is $WORK/doc<k>.txt.
+start_host() {
+  local docs=$1
+  shift
+  rm -f "$WORK/ready"
+  wine "$HOST_EXE" --docs "$docs" --transcript-dir "$(winpath "$WORK")" --ready "$(winpath "$WORK/ready")" "$@" \
+    >>"$WORK/host.log" 2>&1 &
+  HOST_PID=$!
+  STARTED_PIDS+=("$HOST_PID")
+  wait_until 30 test -e "$WORK/ready" || fail "the demo host did not come up"
+}
+
+stop_host() {
+  kill "$HOST_PID" 2>/dev/null || true
+  wait "$HOST_PID" 2>/dev/null || true
+}
+
+# Starts the utility and finds its main window: sets QUIMBLY_PID, WIN_X, WIN_Y.
+start_quimbly() {
+  wine "$QUIMBLY_EXE" >>"$WORK/quimbly.log" 2>&1 &
+  QUIMBLY_PID=$!
+  STARTED_PIDS+=("$QUIMBLY_PID")
+  wait_until 30 find_main_window || fail "the main window did not appear"
+}
+
+find_main_window() {
+  local id
+  id=$(xdotool search --onlyvisible --name '^Quimbly' 2>/dev/null | head -n 1) || return 1
+  [[ -n "$id" ]] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  # shellcheck disable=SC2153
+  WIN_ID=$id WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
+}
+
+quimbly_alive() { kill -0 "$QUIMBLY_PID" 2>/dev/null; }
+
+# A left click at pixel x, y of the main window, through the X server.
+click() {
+  xdotool mousemove --sync $((WIN_X + $1)) $((WIN_Y + $2)) click 1
+}
+
+# The hotspots, at their centres; a picture box's inner area starts one pixel
+# inside its frame, so panel position p is window position p + 1 (+24 down).
+click_start() { click 77 69; }
+click_stop() { click 137 69; }
+click_reason() { click 125 106; }
+
+transcript() { printf '%s/doc%s.txt' "$WORK" "${1:-1}"; }
+line_count() { [[ -f "$1" ]] && wc -l <"$1" || echo 0; }
+has_lines() { (($(line_count "$1") >= $2)); }
+
+# wait_for_lines FILE N SECONDS
+wait_for_lines() {
+  wait_until "$3" has_lines "$1" "$2" || fail "$1 has $(line_count "$1") lines, wanted $2 within $3 s"
+}
+
+# The announcements as the room receives them, one per line, in Windows-1252.
+TAG='<font face=Arial Narrow><FONT COLOR=#0080FF>'
+MARK=$'<b>\xb7\xf7^\xb7\xb7 '
+PRODUCT=$'Quimbly\xb9\xb7\xba'
+line_started() { printf '%s     %s%s started</b>\n' "$TAG" "$MARK" "$PRODUCT"; }
+line_stopped() { printf '%s      %s%s stopped</b>\n' "$TAG" "$MARK" "$PRODUCT"; }
+line_idle() { printf "%s     %s%s by: zyk [ idle'n ]</b>\n" "$TAG" "$MARK" "$PRODUCT"; }
+line_time() { printf '%s     %stime: %s min [ %s ]</b>\n' "$TAG" "$MARK" "$1" "$2"; }
+
+# expect_bytes FILE: the file must hold exactly what stdin holds.
+expect_bytes() {
+  local expected="$WORK/expected.$RANDOM"
+  cat >"$expected"
+  if ! cmp -s "$expected" "$1"; then
+    echo "--- expected" >&2
+    od -c "$expected" >&2
+    echo "--- got ($1)" >&2
+    od -c "$1" >&2 || true
+    fail "$1 differs from the expected bytes"
+  fi
+}
+
+# The pixels of a rectangle of the screen, as raw RGB, into a file.
+grab() {
+  import -window root -crop "$3x$4+$1+$2" -depth 8 "rgb:$5"
+}
