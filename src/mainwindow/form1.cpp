@@ -3,14 +3,15 @@
 #include "chatlink/chat_send.h"
 #include "mainwindow/announcements.h"
 #include "mainwindow/minute_counter.h"
+#include "mainwindow/program.h"
 #include "shell/layouts/form1_layout.h"
 
 namespace quimbly::mainwindow {
 
 using chatlink::ChatSend;
 
-Form1::Form1(platform::Toolkit& toolkit, platform::WindowSystem& ws)
-    : ws_(ws), window_(toolkit.LoadForm(shell::Form1Layout(), *this)) {}
+Form1::Form1(Program& program)
+    : program_(program), window_(program.Toolkit().LoadForm(shell::Form1Layout(), *this)) {}
 
 void Form1::Load() { window_->Show(); }
 
@@ -26,20 +27,20 @@ void Form1::TimerTick(std::string_view timer) {
 // Start: a start while running keeps counting; only Stop resets the counter.
 void Form1::Label4_Click() {
   window_->Timer("Timer1").SetEnabled(true);
-  ChatSend(ws_, StartedLine());
+  ChatSend(program_.Windows(), StartedLine());
 }
 
 void Form1::Label5_Click() {
   window_->Timer("Timer1").SetEnabled(false);
-  ChatSend(ws_, StoppedLine());
+  ChatSend(program_.Windows(), StoppedLine());
   window_->Label("Label7").SetCaption("0");
 }
 
 void Form1::Timer1_Timer() {
   platform::Label& counter = window_->Label("Label7");
   counter.SetCaption(NextMinuteCount(counter.Caption()));
-  ChatSend(ws_, IdleLine());
-  ChatSend(ws_, TimeLine(counter.Caption(), window_->TextBox("Text1").Text()));
+  ChatSend(program_.Windows(), IdleLine());
+  ChatSend(program_.Windows(), TimeLine(counter.Caption(), window_->TextBox("Text1").Text()));
 }
 
 }  // namespace quimbly::mainwindow

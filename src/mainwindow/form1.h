@@ -1,20 +1,24 @@
-// The main window: the idle session's Start and Stop areas and its minute timer.
+// The main window: the idle session's Start and Stop areas, the minute timer,
+// and the off-screen label that holds the handle.
 #pragma once
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "platform/toolkit.h"
-#include "platform/window_system.h"
 
 namespace quimbly::mainwindow {
 
+class Program;
+
 class Form1 final : public platform::FormEvents {
  public:
-  Form1(platform::Toolkit& toolkit, platform::WindowSystem& ws);
+  explicit Form1(Program& program);
 
   void Load();
   platform::Form& Window() { return *window_; }
+  std::string Handle() { return window_->Label("handle").Caption(); }
 
   void Click(std::string_view control) override;
   void TimerTick(std::string_view timer) override;
@@ -24,7 +28,7 @@ class Form1 final : public platform::FormEvents {
   void Label5_Click();
   void Timer1_Timer();
 
-  platform::WindowSystem& ws_;
+  Program& program_;
   std::unique_ptr<platform::Form> window_;
 };
 

@@ -16,6 +16,7 @@ constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 using Colour = std::uint32_t;
 inline constexpr Colour kSchemeWindowBackground = 0x80000005;
 inline constexpr Colour kSchemeWindowText = 0x80000008;
+inline constexpr Colour kSchemeButtonFace = 0x8000000F;
 inline constexpr Colour kSchemeButtonText = 0x80000012;
 inline constexpr Colour kBlack = 0x00000000;
 inline constexpr Colour kWhite = 0x00FFFFFF;
@@ -39,6 +40,9 @@ struct TwipsRect {
 
 inline constexpr int kNoTabStop = -1;
 
+// Pictures a picture box can show, drawn unscaled at the top-left of its inner area.
+enum class Picture { None, Panel };
+
 struct ControlLayout {
   ControlKind kind;
   std::string_view name;
@@ -50,6 +54,14 @@ struct ControlLayout {
   Edge edge = Edge::None;
   int tabIndex = kNoTabStop;
   int intervalMs = 0;          // timers only
+  Picture picture = Picture::None;  // picture boxes only
+};
+
+// One item of a form's menu tree; an ampersand marks the mnemonic letter.
+struct MenuLayout {
+  std::string_view name;
+  std::string_view caption;
+  std::string_view parent;  // empty: a top-level menu
 };
 
 struct FormLayout {
@@ -60,7 +72,9 @@ struct FormLayout {
   bool borderless = true;
   bool showInTaskbar = false;
   Colour background = kBlack;
+  bool programIcon = false;
   std::span<const ControlLayout> controls;
+  std::span<const MenuLayout> menus;
 };
 
 // The standard scheme, for backends without a system scheme of their own.
@@ -68,6 +82,7 @@ constexpr Colour StandardSchemeColour(int index) {
   switch (index) {
     case 5: return kWhite;   // window background
     case 8: return kBlack;   // window text
+    case 15: return Rgb(192, 192, 192);  // button face
     case 18: return kBlack;  // button text
     default: return kBlack;
   }

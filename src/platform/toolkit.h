@@ -34,19 +34,38 @@ class Timer {
   virtual void SetEnabled(bool enabled) = 0;
 };
 
+class MenuItem {
+ public:
+  virtual ~MenuItem() = default;
+  virtual std::string Caption() const = 0;
+  virtual void SetCaption(std::string_view caption) = 0;
+};
+
 class Form {
  public:
   virtual ~Form() = default;
+  // Shows the form modeless and gives the focus to its first control by tab index.
   virtual void Show() = 0;
   virtual void Hide() = 0;
   virtual bool Visible() const = 0;
+  virtual void Minimize() = 0;
+  virtual bool Minimized() const = 0;
   virtual WindowHandle hWnd() const = 0;
+  // The left edge in twips, as a 32-bit float; the system may snap it to whole pixels.
+  virtual float Left() const = 0;
+  virtual void SetLeft(float twips) = 0;
 
   // Controls by their layout name; asking for a name the layout lacks is a
   // programming error.
   virtual platform::Label& Label(std::string_view name) = 0;
   virtual platform::TextBox& TextBox(std::string_view name) = 0;
   virtual platform::Timer& Timer(std::string_view name) = 0;
+  virtual platform::MenuItem& MenuItem(std::string_view name) = 0;
+
+  // Shows menuOwner's menu as a pop-up of this form at x twips across, at the
+  // pointer's height; a chosen item's Click goes to menuOwner's handlers once
+  // the menu has closed.
+  virtual void PopupMenu(Form& menuOwner, std::string_view menu, float xTwips) = 0;
 };
 
 // What a form's owner hears from its controls. Texts name the control.
@@ -57,6 +76,8 @@ class FormEvents {
   virtual void MouseDown(std::string_view /*control*/) {}
   virtual void KeyPress(std::string_view /*control*/, int& /*key*/) {}
   virtual void TimerTick(std::string_view /*timer*/) {}
+  // The user closed the window through the system (Alt+F4, the window menu).
+  virtual void CloseRequested() {}
 };
 
 class Toolkit {
@@ -64,6 +85,17 @@ class Toolkit {
   virtual ~Toolkit() = default;
   // Creates the form and its controls, hidden, with the layout's initial state.
   virtual std::unique_ptr<Form> LoadForm(const FormLayout& layout, FormEvents& events) = 0;
+
+  // Handles every pending event of the user-interface thread, then returns.
+  virtual void DoEvents() = 0;
+  // Sleeps until an event is pending or the seconds have passed.
+  virtual void WaitForEvents(double seconds) = 0;
+  // Seconds since midnight, with a fraction.
+  virtual float Clock() const = 0;
+  // The screen's width in twips.
+  virtual float ScreenWidth() const = 0;
+  // Ends the program at once: no handler runs after this, and it does not return.
+  [[noreturn]] virtual void End() = 0;
 };
 
 }  // namespace quimbly::platform

@@ -12,6 +12,12 @@ using WindowHandle = std::uintptr_t;
 // Message numbers, named apart from <windows.h>'s macros so both can be seen together.
 inline constexpr unsigned kWmSetText = 0x000C;
 inline constexpr unsigned kWmChar = 0x0102;
+inline constexpr unsigned kWmSysCommand = 0x0112;
+
+// SetWindowPos: the topmost group, and "keep position and size".
+inline constexpr WindowHandle kHwndTopmost = static_cast<WindowHandle>(-1);
+inline constexpr unsigned kSwpNoSize = 0x0001;
+inline constexpr unsigned kSwpNoMove = 0x0002;
 
 class WindowSystem {
  public:
@@ -34,6 +40,10 @@ class WindowSystem {
   // A message whose lParam is a number (WM_CHAR), with the same give-up rule.
   virtual void SendMessageA(WindowHandle window, unsigned message, std::uintptr_t wParam,
                             std::intptr_t lParam) = 0;
+
+  virtual void SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
+                            unsigned flags) = 0;
+  virtual void ReleaseCapture() = 0;
 };
 
 }  // namespace quimbly::platform

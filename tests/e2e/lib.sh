@@ -129,3 +129,37 @@ expect_bytes() {
 grab() {
   import -window root -crop "$3x$4+$1+$2" -depth 8 "rgb:$5"
 }
+
+# --- Pixels ---------------------------------------------------------------
+# shoot NAME: the main window's pixels into $WORK/NAME.rgb, and a PNG of it
+# among the run's screenshots for a person to look at.
+shoot() {
+  SHOT="$WORK/$1.rgb" SHOT_W=$WIN_W
+  grab "$WIN_X" "$WIN_Y" "$WIN_W" "$WIN_H" "$SHOT"
+  if [[ -n "${E2E_SHOTS:-}" ]]; then
+    mkdir -p "$E2E_SHOTS"
+    convert -size "${WIN_W}x${WIN_H}" -depth 8 "rgb:$SHOT" "$E2E_SHOTS/$1.png"
+  fi
+}
+
+# pixel X Y: "R G B" of the last shot at window position X, Y.
+pixel() {
+  od -An -tu1 -j $((($2 * SHOT_W + $1) * 3)) -N3 "$SHOT" | awk '{ print $1, $2, $3 }'
+}
+
+expect_pixel() {
+  local got
+  got=$(pixel "$1" "$2")
+  [[ "$got" == "$3" ]] || fail "pixel $1,$2 is ($got), expected ($3)${4:+: $4}"
+}
+
+# expect_region X0 Y0 X1 Y1 "R G B" [what]: every pixel of the inclusive
+# rectangle has that colour.
+expect_region() {
+  local wrong
+  wrong=$(od -An -v -tu1 -w3 "$SHOT" | awk -v w="$SHOT_W" -v x0="$1" -v y0="$2" -v x1="$3" -v y1="$4" \
+    -v want="$5" '{ i = NR - 1; x = i % w; y = int(i / w)
+      if (x >= x0 && x <= x1 && y >= y0 && y <= y1 && ($1 " " $2 " " $3) != want) { print x "," y ": " $1 " " $2 " " $3; n++ } }
+      END { if (n) print n " pixels differ" }' | tail -n 3)
+  [[ -z "$wrong" ]] || fail "region $1,$2-$3,$4 is not ($5)${6:+ ($6)}: $wrong"
+}

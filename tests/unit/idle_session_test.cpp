@@ -7,6 +7,7 @@
 #include "mainwindow/announcements.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/minute_counter.h"
+#include "mainwindow/program.h"
 #include "platform/codepage.h"
 #include "platform/sim/host_client.h"
 #include "platform/sim/toolkit.h"
@@ -26,10 +27,11 @@ Lines Tick(int count, const std::string& reason) {
 
 class IdleSessionTest : public ::testing::Test {
  protected:
-  IdleSessionTest() { form1.Load(); }
+  IdleSessionTest() { toolkit.Run([this] { program.Start(); }); }
 
   Lines Room() const { return windows.PostedLines(host.documents[0]); }
-  std::string Counter() { return form1.Window().Label("Label7").Caption(); }
+  std::string Counter() { return program.form1().Window().Label("Label7").Caption(); }
+  void Reason(std::string_view text) { program.form1().Window().TextBox("Text1").SetText(text); }
   void Start() { toolkit.Click("Form1", "Label4"); }
   void Stop() { toolkit.Click("Form1", "Label5"); }
   void Minutes(double m) { toolkit.AdvanceSeconds(m * 60); }
@@ -37,7 +39,7 @@ class IdleSessionTest : public ::testing::Test {
   platform::sim::SimWindowSystem windows;
   platform::sim::HostClient host = AddHostClient(windows, {Document::Room});
   platform::sim::SimToolkit toolkit{windows};
-  Form1 form1{toolkit, windows};
+  Program program{toolkit, windows};
 };
 
 TEST_F(IdleSessionTest, NothingIsPostedOrCountedBeforeTheFirstStart) {
@@ -47,7 +49,7 @@ TEST_F(IdleSessionTest, NothingIsPostedOrCountedBeforeTheFirstStart) {
 }
 
 TEST_F(IdleSessionTest, StartThenThreeTicksPostsPairsCountingUp) {
-  toolkit.Type("Form1", "Text1", "lunch");
+  Reason("lunch");
   Start();
   Minutes(0.99);
   EXPECT_EQ(Room(), Lines{Bytes(StartedLine())}) << "no tick before a full minute";
@@ -95,17 +97,17 @@ TEST_F(IdleSessionTest, SecondStartKeepsCountingAndKeepsTheMinuteGoing) {
 
 TEST_F(IdleSessionTest, ReasonIsReadAtEveryTickAndPostedAsItStands) {
   Start();
-  toolkit.Type("Form1", "Text1", "<font color=red>brb</font>");
+  Reason("<font color=red>brb</font>");
   Minutes(1);
   EXPECT_EQ(Room().back(), Bytes(TimeLine("1", "<font color=red>brb</font>")));
-  toolkit.Type("Form1", "Text1", "");
+  Reason("");
   Minutes(1);
   EXPECT_EQ(Room().back(), Bytes("<font face=Arial Narrow><FONT COLOR=#0080FF>     <b>·÷^·· time: 2 min [  ]</b>"));
 }
 
 TEST_F(IdleSessionTest, SessionGoesOnWhileTheWindowIsHidden) {
   Start();
-  form1.Window().Hide();
+  program.form1().Window().Hide();
   Minutes(2);
   EXPECT_EQ(Counter(), "2");
   EXPECT_EQ(Room().size(), 5u);

@@ -1,46 +1,127 @@
 #include "platform/sim/toolkit.h"
 
 #include <algorithm>
-#include <map>
+#include <cmath>
 #include <stdexcept>
 
 namespace quimbly::platform::sim {
 namespace {
 
-class SimLabel : public Label {
- public:
-  explicit SimLabel(std::string_view caption) : caption_(caption) {}
-  std::string Caption() const override { return caption_; }
-  void SetCaption(std::string_view caption) override { caption_ = caption; }
+// Thrown by End to unwind the program's stack back to the test's call, as the
+// real program's process would simply stop.
+struct ProgramEnded {};
 
- private:
-  std::string caption_;
-};
+SimForm& VisibleForm(const SimToolkit& toolkit, std::string_view name) {
+  SimForm& form = toolkit.FindForm(name);
+  if (!form.Visible()) throw std::logic_error(std::string(name) + " is hidden: the user cannot reach it");
+  return form;
+}
 
-class SimTextBox : public TextBox {
- public:
-  explicit SimTextBox(std::string_view text) : text_(text) {}
-  std::string Text() const override { return text_; }
-  void SetText(std::string_view text) override { text_ = text; }
-
- private:
-  std::string text_;
-};
-
-[[noreturn]] void NoSuchControl(std::string_view form, std::string_view name) {
-  throw std::logic_error(std::string(form) + " has no such control: " + std::string(name));
+void ApplyKey(TextBox& box, int key) {
+  std::string text = box.Text();
+  if (key == 8) {
+    if (!text.empty()) text.pop_back();
+  } else if (key >= 32) {
+    text += static_cast<char>(key);
+  }
+  box.SetText(text);
 }
 
 }  // namespace
 
-struct SimForm::Controls {
-  std::map<std::string, std::unique_ptr<SimLabel>, std::less<>> labels;
-  std::map<std::string, std::unique_ptr<SimTextBox>, std::less<>> textBoxes;
-  std::vector<std::unique_ptr<SimTimer>> timers;  // creation order breaks ties between due timers
-};
-
 std::unique_ptr<Form> SimToolkit::LoadForm(const FormLayout& layout, FormEvents& events) {
   return std::make_unique<SimForm>(*this, layout, events);
+}
+
+void SimToolkit::DoEvents() {
+  ++pumps_;
+  while (StepTo(now_)) {
+  }
+  RunPending();
+}
+
+void SimToolkit::WaitForEvents(double seconds) {
+  ++waits_;
+  if (!pending_.empty()) return;
+  const double limit = now_ + seconds;
+  if (!StepTo(limit)) now_ = limit;
+}
+
+float SimToolkit::Clock() const { return static_cast<float>(std::fmod(now_, 86400.0)); }
+
+void SimToolkit::End() {
+  ended_ = true;
+  pending_.clear();
+  scheduled_.clear();
+  throw ProgramEnded{};
+}
+
+void SimToolkit::Run(const std::function<void()>& program) {
+  Deliver(program);
+}
+
+void SimToolkit::Click(std::string_view formName, std::string_view control) {
+  if (ended_) return;
+  SimForm& form = VisibleForm(*this, formName);
+  Deliver([&form, name = std::string(control)] {
+    form.Focus(name);
+    form.Events().Click(name);
+  });
+}
+
+void SimToolkit::MouseDown(std::string_view formName, std::string_view control) {
+  if (ended_) return;
+  SimForm& form = VisibleForm(*this, formName);
+  Deliver([&form, name = std::string(control)] {
+    form.Focus(name);
+    form.Events().MouseDown(name);
+  });
+}
+
+void SimToolkit::Key(std::string_view formName, int key) {
+  if (ended_) return;
+  SimForm& form = VisibleForm(*this, formName);
+  const ControlLayout& focused = form.Control(form.Focused());
+  Deliver([&form, &focused, key]() mutable {
+    form.Events().KeyPress(focused.name, key);
+    if (key != 0 && focused.kind == ControlKind::TextBox) ApplyKey(form.TextBox(focused.name), key);
+  });
+}
+
+void SimToolkit::Type(std::string_view form, std::string_view keys) {
+  for (const char c : keys) Key(form, static_cast<unsigned char>(c));
+}
+
+void SimToolkit::Tab(std::string_view form) { VisibleForm(*this, form).TabForward(); }
+
+void SimToolkit::ClickAt(double clock, std::string_view form, std::string_view control) {
+  scheduled_.push_back({clock, scheduledCount_++, [this, f = std::string(form), c = std::string(control)] {
+                          SimForm& target = VisibleForm(*this, f);
+                          target.Focus(c);
+                          target.Events().Click(c);
+                        }});
+}
+
+void SimToolkit::TypeAt(double clock, std::string_view form, std::string_view keys) {
+  scheduled_.push_back({clock, scheduledCount_++, [this, f = std::string(form), k = std::string(keys)] {
+                          for (const char c : k) {
+                            SimForm& target = VisibleForm(*this, f);
+                            const ControlLayout& focused = target.Control(target.Focused());
+                            int key = static_cast<unsigned char>(c);
+                            target.Events().KeyPress(focused.name, key);
+                            if (key != 0 && focused.kind == ControlKind::TextBox) {
+                              ApplyKey(target.TextBox(focused.name), key);
+                            }
+                          }
+                        }});
+}
+
+void SimToolkit::AdvanceSeconds(double seconds) {
+  const double end = now_ + seconds;
+  Deliver([this, end] {
+    while (StepTo(end)) RunPending();
+    now_ = std::max(now_, end);
+  });
 }
 
 SimForm& SimToolkit::FindForm(std::string_view name) const {
@@ -50,44 +131,22 @@ SimForm& SimToolkit::FindForm(std::string_view name) const {
   throw std::logic_error("no form is loaded by the name " + std::string(name));
 }
 
-void SimToolkit::Click(std::string_view formName, std::string_view control) {
-  SimForm& form = FindForm(formName);
-  if (!form.Visible()) throw std::logic_error("a hidden form cannot be clicked");
-  const ControlKind kind = form.Control(control).kind;
-  if (kind != ControlKind::Label && kind != ControlKind::PictureBox) {
-    throw std::logic_error("no click event on " + std::string(control));
-  }
-  Post([&form, name = std::string(control)] { form.Events().Click(name); });
-  RunPending();
-}
-
-void SimToolkit::Type(std::string_view form, std::string_view control, std::string_view text) {
-  FindForm(form).TextBox(control).SetText(text);
-}
-
-void SimToolkit::AdvanceSeconds(double seconds) {
-  const double end = now_ + seconds;
-  for (;;) {
-    SimTimer* next = nullptr;
-    SimForm* owner = nullptr;
-    for (SimForm* form : forms_) {
-      for (SimTimer* timer : form->Timers()) {
-        if (timer->Enabled() && timer->Due() <= end && (next == nullptr || timer->Due() < next->Due())) {
-          next = timer;
-          owner = form;
-        }
-      }
-    }
-    if (next == nullptr) break;
-    now_ = next->Due();
-    next->Rearm();
-    Post([owner, name = std::string(next->Layout().name)] { owner->Events().TimerTick(name); });
-    RunPending();
-  }
-  now_ = end;
+bool SimToolkit::IsLoaded(std::string_view name) const {
+  return std::any_of(forms_.begin(), forms_.end(), [name](SimForm* f) { return f->Layout().name == name; });
 }
 
 void SimToolkit::Post(std::function<void()> event) { pending_.push_back(std::move(event)); }
+
+// Entry from the test: runs the event and whatever it leaves pending; an End
+// inside stops everything, as the process would.
+void SimToolkit::Deliver(std::function<void()> event) {
+  if (ended_) return;
+  try {
+    Post(std::move(event));
+    RunPending();
+  } catch (const ProgramEnded&) {
+  }
+}
 
 void SimToolkit::RunPending() {
   while (!pending_.empty()) {
@@ -97,71 +156,45 @@ void SimToolkit::RunPending() {
   }
 }
 
-SimForm::SimForm(SimToolkit& toolkit, const FormLayout& layout, FormEvents& events)
-    : toolkit_(toolkit),
-      layout_(layout),
-      events_(events),
-      hwnd_(toolkit.windows_.CreateWindow(std::string("Sim") + std::string(layout.name))),
-      controls_(std::make_unique<Controls>()) {
-  for (const ControlLayout& c : layout.controls) {
-    switch (c.kind) {
-      case ControlKind::Label:
-        controls_->labels.emplace(std::string(c.name), std::make_unique<SimLabel>(c.text));
-        break;
-      case ControlKind::TextBox:
-        controls_->textBoxes.emplace(std::string(c.name), std::make_unique<SimTextBox>(c.text));
-        break;
-      case ControlKind::Timer:
-        controls_->timers.push_back(std::make_unique<SimTimer>(toolkit, c));
-        break;
-      case ControlKind::PictureBox:
-        break;
+bool SimToolkit::StepTo(double limit) {
+  double earliest = limit;
+  bool found = false;
+  for (const Scheduled& s : scheduled_) {
+    if (s.at <= earliest) { earliest = s.at; found = true; }
+  }
+  for (SimForm* form : forms_) {
+    for (SimTimer* timer : form->Timers()) {
+      if (timer->Enabled() && timer->Due() <= earliest) { earliest = timer->Due(); found = true; }
     }
   }
-  toolkit_.forms_.push_back(this);
-}
-
-SimForm::~SimForm() {
-  auto& forms = toolkit_.forms_;
-  forms.erase(std::find(forms.begin(), forms.end(), this));
-  toolkit_.windows_.DestroyWindow(hwnd_);
-}
-
-platform::Label& SimForm::Label(std::string_view name) {
-  const auto it = controls_->labels.find(name);
-  if (it == controls_->labels.end()) NoSuchControl(layout_.name, name);
-  return *it->second;
-}
-
-platform::TextBox& SimForm::TextBox(std::string_view name) {
-  const auto it = controls_->textBoxes.find(name);
-  if (it == controls_->textBoxes.end()) NoSuchControl(layout_.name, name);
-  return *it->second;
-}
-
-platform::Timer& SimForm::Timer(std::string_view name) {
-  for (const auto& timer : controls_->timers) {
-    if (timer->Layout().name == name) return *timer;
+  if (!found) return false;
+  now_ = std::max(now_, earliest);
+  // Everything due at that moment, scheduled input first, then ticks.
+  std::stable_sort(scheduled_.begin(), scheduled_.end(),
+                   [](const Scheduled& a, const Scheduled& b) { return a.order < b.order; });
+  for (auto it = scheduled_.begin(); it != scheduled_.end();) {
+    if (it->at <= earliest) {
+      Post(std::move(it->event));
+      it = scheduled_.erase(it);
+    } else {
+      ++it;
+    }
   }
-  NoSuchControl(layout_.name, name);
-}
-
-const ControlLayout& SimForm::Control(std::string_view name) const {
-  for (const ControlLayout& c : layout_.controls) {
-    if (c.name == name) return c;
+  for (SimForm* form : forms_) {
+    for (SimTimer* timer : form->Timers()) {
+      if (timer->Enabled() && timer->Due() <= earliest) {
+        timer->Rearm();
+        Post([form, name = std::string(timer->Name())] { form->Events().TimerTick(name); });
+      }
+    }
   }
-  NoSuchControl(layout_.name, name);
+  return true;
 }
 
-std::vector<SimTimer*> SimForm::Timers() {
-  std::vector<SimTimer*> timers;
-  for (const auto& timer : controls_->timers) timers.push_back(timer.get());
-  return timers;
-}
-
-void SimTimer::SetEnabled(bool enabled) {
-  if (enabled && !enabled_) due_ = toolkit_.Now() + layout_.intervalMs / 1000.0;
-  enabled_ = enabled;
+std::optional<std::string> SimToolkit::TakePopupChoice() {
+  auto choice = std::move(nextPopupChoice_);
+  nextPopupChoice_.reset();
+  return choice;
 }
 
 }  // namespace quimbly::platform::sim

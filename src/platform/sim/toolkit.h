@@ -1,96 +1,95 @@
-// A scripted toolkit: forms and controls held in memory, events that a test
-// delivers as a user would, and a virtual clock that moves only when told.
+// A scripted toolkit: forms held in memory, events a test delivers as a user
+// would, and a virtual clock that moves only when a test lets time pass or
+// the program waits.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/sim/form.h"
 #include "platform/sim/window_tree.h"
 #include "platform/toolkit.h"
 
 namespace quimbly::platform::sim {
-
-class SimForm;
-class SimTimer;
 
 class SimToolkit : public Toolkit {
  public:
   explicit SimToolkit(SimWindowSystem& windows) : windows_(windows) {}
 
   std::unique_ptr<Form> LoadForm(const FormLayout& layout, FormEvents& events) override;
+  void DoEvents() override;
+  void WaitForEvents(double seconds) override;
+  float Clock() const override;
+  float ScreenWidth() const override { return screenWidth_; }
+  [[noreturn]] void End() override;
 
-  // A click on a control of a shown form, handled before this returns.
+  // --- Driving the program, as its user and the passing of time would. ---
+  // Runs a piece of the program (a Load, say) as the toolkit would.
+  void Run(const std::function<void()>& program);
+  // A click on a control of a shown form; it also takes the focus if it can.
   void Click(std::string_view form, std::string_view control);
-  // The user replaces a text box's text.
-  void Type(std::string_view form, std::string_view control, std::string_view text);
-  // Lets virtual time pass; timer ticks fall due and are handled in order.
+  // A press of a mouse button on a control of a shown form.
+  void MouseDown(std::string_view form, std::string_view control);
+  // Keys typed into the focused control of a shown form (13 is Enter, 8 Backspace).
+  void Type(std::string_view form, std::string_view keys);
+  void Key(std::string_view form, int key);
+  void Tab(std::string_view form);
+  // A click at a time still to come, delivered when the clock reaches it.
+  void ClickAt(double clock, std::string_view form, std::string_view control);
+  // Keys typed at a time still to come.
+  void TypeAt(double clock, std::string_view form, std::string_view keys);
+  // The item the next pop-up menu chooses; without one the menu is dismissed.
+  void ChooseFromNextPopup(std::string_view item) { nextPopupChoice_ = item; }
+  // Lets time pass; ticks and scheduled input are handled as they fall due.
   void AdvanceSeconds(double seconds);
+
+  void SetClock(double secondsSinceMidnight) { now_ = secondsSinceMidnight; }
   double Now() const { return now_; }
+  void SetScreenWidth(float twips) { screenWidth_ = twips; }
+  bool Ended() const { return ended_; }
+  // How many times the program pumped events or waited (a spinning wait shows).
+  std::uint64_t Pumps() const { return pumps_; }
+  std::uint64_t Waits() const { return waits_; }
 
   SimForm& FindForm(std::string_view name) const;
+  bool IsLoaded(std::string_view name) const;
+  SimWindowSystem& Windows() { return windows_; }
 
  private:
   friend class SimForm;
-  friend class SimTimer;
+
+  struct Scheduled {
+    double at;
+    std::uint64_t order;
+    std::function<void()> event;
+  };
 
   void Post(std::function<void()> event);
+  void Deliver(std::function<void()> event);
   void RunPending();
+  // Posts what falls due up to the clock; moves the clock to the earliest due
+  // moment at or before limit. False when nothing falls due by then.
+  bool StepTo(double limit);
+  std::optional<std::string> TakePopupChoice();
 
   SimWindowSystem& windows_;
   std::vector<SimForm*> forms_;
   std::deque<std::function<void()>> pending_;
+  std::vector<Scheduled> scheduled_;
+  std::uint64_t scheduledCount_ = 0;
+  std::optional<std::string> nextPopupChoice_;
   double now_ = 0;
-};
-
-class SimForm : public Form {
- public:
-  SimForm(SimToolkit& toolkit, const FormLayout& layout, FormEvents& events);
-  ~SimForm() override;
-
-  void Show() override { visible_ = true; }
-  void Hide() override { visible_ = false; }
-  bool Visible() const override { return visible_; }
-  WindowHandle hWnd() const override { return hwnd_; }
-
-  platform::Label& Label(std::string_view name) override;
-  platform::TextBox& TextBox(std::string_view name) override;
-  platform::Timer& Timer(std::string_view name) override;
-
-  const FormLayout& Layout() const { return layout_; }
-  FormEvents& Events() { return events_; }
-  const ControlLayout& Control(std::string_view name) const;
-  std::vector<SimTimer*> Timers();
-
- private:
-  struct Controls;
-
-  SimToolkit& toolkit_;
-  const FormLayout& layout_;
-  FormEvents& events_;
-  WindowHandle hwnd_;
-  bool visible_ = false;
-  std::unique_ptr<Controls> controls_;
-};
-
-class SimTimer : public Timer {
- public:
-  SimTimer(SimToolkit& toolkit, const ControlLayout& layout) : toolkit_(toolkit), layout_(layout) {}
-  bool Enabled() const override { return enabled_; }
-  void SetEnabled(bool enabled) override;
-
-  const ControlLayout& Layout() const { return layout_; }
-  double Due() const { return due_; }
-  void Rearm() { due_ += layout_.intervalMs / 1000.0; }
-
- private:
-  SimToolkit& toolkit_;
-  const ControlLayout& layout_;
-  bool enabled_ = false;
-  double due_ = 0;
+  float screenWidth_ = 15360;  // 1024 pixels
+  bool ended_ = false;
+  int depth_ = 0;
+  std::uint64_t pumps_ = 0;
+  std::uint64_t waits_ = 0;
 };
 
 }  // namespace quimbly::platform::sim

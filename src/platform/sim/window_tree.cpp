@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <sstream>
+#include <stdexcept>
 
 #include "platform/codepage.h"
 
@@ -34,6 +35,16 @@ Call CharCall(WindowHandle window, std::uintptr_t code) {
   return {.function = "SendMessageA", .window = window, .message = kWmChar, .wParam = code};
 }
 
+Call SetWindowPosCall(WindowHandle window, WindowHandle insertAfter, unsigned flags) {
+  return {.function = "SetWindowPos", .window = window, .after = insertAfter, .flags = flags};
+}
+
+Call ReleaseCaptureCall() { return {.function = "ReleaseCapture"}; }
+
+Call SysCommandCall(WindowHandle window, std::uintptr_t command) {
+  return {.function = "SendMessageA", .window = window, .message = kWmSysCommand, .wParam = command};
+}
+
 WindowHandle SimWindowSystem::CreateWindow(std::string_view className, WindowHandle parent) {
   const WindowHandle handle = nextHandle_++;
   windows_[handle] = Window{.className = std::string(className), .parent = parent};
@@ -60,6 +71,11 @@ void SimWindowSystem::MakeInputBox(WindowHandle window) { Find(window)->inputBox
 
 void SimWindowSystem::SetHung(WindowHandle window, bool hung) { Find(window)->hung = hung; }
 
+bool SimWindowSystem::Topmost(WindowHandle window) const {
+  const Window* w = Find(window);
+  return w != nullptr && w->topmost;
+}
+
 std::string SimWindowSystem::Text(WindowHandle window) const {
   const Window* w = Find(window);
   return w == nullptr ? std::string() : w->text;
@@ -75,6 +91,8 @@ std::string SimWindowSystem::DescribeCalls() const {
   for (const Call& c : calls_) {
     out << c.function << '(';
     if (c.function == "FindWindowA") out << c.className;
+    else if (c.function == "ReleaseCapture") out << "";
+    else if (c.function == "SetWindowPos") out << c.window << ", " << static_cast<std::intptr_t>(c.after) << ", flags " << c.flags;
     else if (c.function == "FindWindowExA") out << c.window << ", " << c.after << ", " << c.className;
     else out << c.window << ", 0x" << std::hex << c.message << std::dec << ", " << c.wParam << ", "
              << (c.message == kWmSetText ? '"' + c.bytes + '"' : std::to_string(c.lParam));
@@ -129,6 +147,16 @@ void SimWindowSystem::SendMessageA(WindowHandle window, unsigned message, std::u
     w->text.clear();
   }
 }
+
+void SimWindowSystem::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
+                                   int cy, unsigned flags) {
+  // Only "keep place and size" calls are made; anything else would need modelling.
+  if (x != 0 || y != 0 || cx != 0 || cy != 0) throw std::logic_error("SetWindowPos moves are not modelled");
+  calls_.push_back(SetWindowPosCall(window, insertAfter, flags));
+  if (Window* w = Find(window); w != nullptr && insertAfter == kHwndTopmost) w->topmost = true;
+}
+
+void SimWindowSystem::ReleaseCapture() { calls_.push_back(ReleaseCaptureCall()); }
 
 const std::vector<WindowHandle>& SimWindowSystem::ChildrenOf(WindowHandle parent) const {
   return parent == 0 ? topLevel_ : Find(parent)->children;

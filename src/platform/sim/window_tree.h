@@ -23,6 +23,7 @@ struct Call {
   std::uintptr_t wParam = 0;
   std::intptr_t lParam = 0;
   std::string bytes;
+  unsigned flags = 0;  // SetWindowPos; its position and size are always 0 here
 
   bool operator==(const Call&) const = default;
 };
@@ -31,6 +32,9 @@ Call FindWindowCall(std::string_view className);
 Call FindWindowExCall(WindowHandle parent, WindowHandle after, std::string_view className);
 Call SetTextCall(WindowHandle window, std::string_view bytes);
 Call CharCall(WindowHandle window, std::uintptr_t code);
+Call SetWindowPosCall(WindowHandle window, WindowHandle insertAfter, unsigned flags);
+Call ReleaseCaptureCall();
+Call SysCommandCall(WindowHandle window, std::uintptr_t command);
 
 class SimWindowSystem : public WindowSystem {
  public:
@@ -46,6 +50,7 @@ class SimWindowSystem : public WindowSystem {
   // A hung window leaves every message unanswered; senders give up on it.
   void SetHung(WindowHandle window, bool hung);
 
+  bool Topmost(WindowHandle window) const;
   std::string Text(WindowHandle window) const;              // bytes
   std::vector<std::string> PostedLines(WindowHandle document) const;  // bytes
 
@@ -61,6 +66,9 @@ class SimWindowSystem : public WindowSystem {
                     std::string_view text) override;
   void SendMessageA(WindowHandle window, unsigned message, std::uintptr_t wParam,
                     std::intptr_t lParam) override;
+  void SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
+                    unsigned flags) override;
+  void ReleaseCapture() override;
 
  private:
   struct Window {
@@ -70,6 +78,7 @@ class SimWindowSystem : public WindowSystem {
     std::string text;
     bool inputBox = false;
     bool hung = false;
+    bool topmost = false;
     std::vector<std::string> posted;
   };
 

@@ -7,7 +7,7 @@
 namespace quimbly::platform::win32 {
 
 ContainerWindow::ContainerWindow(std::string_view name, const ContainerStyle& style, FormEvents& events)
-    : name_(name), events_(events), background_(CreateSolidBrush(style.background)) {
+    : name_(name), events_(events), background_(CreateSolidBrush(style.background)), picture_(style.picture) {
   Create(style.exStyle, std::wstring(style.title).c_str(), style.style | WS_CLIPCHILDREN, style.bounds,
          style.parent);
 }
@@ -40,6 +40,14 @@ LRESULT ContainerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_TIMER:
       if (onTimer_) onTimer_(wParam);
       return 0;
+    case kTabMessage:
+      if (!onTab_) return 0;
+      onTab_(wParam != 0);
+      return 1;
+    case WM_CLOSE:
+      // Closing goes through the program's own handlers, never straight to destruction.
+      events_.CloseRequested();
+      return 0;
     case WM_NCDESTROY:
       DeleteObject(background_);
       break;
@@ -55,6 +63,15 @@ void ContainerWindow::Paint() {
   RECT client;
   GetClientRect(hwnd(), &client);
   FillRect(dc, &client, background_);
+  if (picture_ != nullptr) {
+    BITMAP info;
+    GetObjectW(picture_, sizeof(info), &info);
+    HDC source = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(source, picture_);
+    BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
+  }
   for (const auto& label : labels_) label->Paint(dc);
   EndPaint(hwnd(), &ps);
 }
@@ -68,6 +85,9 @@ WindowlessLabel* ContainerWindow::LabelAt(POINT point) {
 }
 
 void ContainerWindow::Press(UINT message, POINT point) {
+  // A picture box takes the focus when pressed, as a text box does.
+  const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+  if ((style & WS_CHILD) != 0 && (style & WS_TABSTOP) != 0) SetFocus(hwnd());
   if (WindowlessLabel* label = LabelAt(point)) {
     if (message != WM_LBUTTONDOWN) return;
     pressedLabel_ = label;

@@ -16,6 +16,9 @@
 
 namespace quimbly::platform::win32 {
 
+// Sent to a form's window by the event loop for Tab (wParam 1 with Shift).
+inline constexpr UINT kTabMessage = WM_APP + 1;
+
 struct ContainerStyle {
   DWORD exStyle;
   DWORD style;
@@ -23,6 +26,7 @@ struct ContainerStyle {
   HWND parent;
   COLORREF background;
   std::wstring_view title;
+  HBITMAP picture = nullptr;  // drawn unscaled at the top-left; owned by the caller
 };
 
 class ContainerWindow final : public Window {
@@ -32,6 +36,8 @@ class ContainerWindow final : public Window {
   WindowlessLabel& AddLabel(const ControlLayout& layout);
   // WM_TIMER arrives here for a form's timers.
   void OnTimer(std::function<void(UINT_PTR)> handler) { onTimer_ = std::move(handler); }
+  // Tab and Shift+Tab, for the form to move the focus.
+  void OnTab(std::function<void(bool backwards)> handler) { onTab_ = std::move(handler); }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -45,8 +51,10 @@ class ContainerWindow final : public Window {
   std::string_view name_;
   FormEvents& events_;
   HBRUSH background_;
+  HBITMAP picture_;
   std::vector<std::unique_ptr<WindowlessLabel>> labels_;
   std::function<void(UINT_PTR)> onTimer_;
+  std::function<void(bool)> onTab_;
   WindowlessLabel* pressedLabel_ = nullptr;
   bool pressedSelf_ = false;
 };

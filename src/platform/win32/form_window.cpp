@@ -1,5 +1,7 @@
 #include "platform/win32/form_window.h"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -13,49 +15,72 @@ namespace {
   throw std::logic_error(std::string(form) + " has no such control: " + std::string(name));
 }
 
+// The outer rectangle for the layout's client size. A popup given
+// CW_USEDEFAULT goes where the window system places popups.
+RECT FormBounds(const FormLayout& layout, DWORD style) {
+  RECT r{0, 0, TwipsToPixels(layout.clientWidth), TwipsToPixels(layout.clientHeight)};
+  AdjustWindowRectEx(&r, style, FALSE, 0);
+  return {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + (r.right - r.left), CW_USEDEFAULT + (r.bottom - r.top)};
+}
+
 }  // namespace
 
-FormWindow::FormWindow(const FormLayout& layout, FormEvents& events, HWND owner)
-    : layout_(layout), events_(events) {
+FormWindow::FormWindow(const FormLayout& layout, FormEvents& events, const FormResources& resources)
+    : layout_(layout), events_(events), menus_(layout.menus) {
+  const DWORD style = layout.borderless ? WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX : WS_OVERLAPPEDWINDOW;
   const std::wstring title = Widen(layout.caption);
-  // A popup given CW_USEDEFAULT is placed where the window system places popups.
-  const RECT bounds{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + TwipsToPixels(layout.clientWidth),
-                    CW_USEDEFAULT + TwipsToPixels(layout.clientHeight)};
-  surface_ = std::make_unique<ContainerWindow>(
-      layout.name,
-      ContainerStyle{.exStyle = 0,
-                     .style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX,
-                     .bounds = bounds,
-                     .parent = layout.showInTaskbar ? nullptr : owner,
-                     .background = Resolve(layout.background),
-                     .title = title},
-      events);
+  surface_ = std::make_unique<ContainerWindow>(layout.name,
+                                               ContainerStyle{.exStyle = 0,
+                                                              .style = style,
+                                                              .bounds = FormBounds(layout, style),
+                                                              .parent = layout.showInTaskbar ? nullptr : resources.owner,
+                                                              .background = Resolve(layout.background),
+                                                              .title = title},
+                                               events);
+  if (layout.programIcon) {
+    SendMessageW(surface_->hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources.bigIcon));
+    SendMessageW(surface_->hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources.smallIcon));
+  }
   surface_->OnTimer([this](UINT_PTR id) {
     for (const auto& timer : timers_) {
       if (timer->Id() == id && timer->Enabled()) events_.TimerTick(timer->Name());
     }
   });
+  surface_->OnTab([this](bool backwards) { MoveFocus(backwards); });
+  BuildControls(resources);
+  std::stable_sort(focusOrder_.begin(), focusOrder_.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+}
 
-  for (const ControlLayout& c : layout.controls) {
+void FormWindow::BuildControls(const FormResources& resources) {
+  for (const ControlLayout& c : layout_.controls) {
     switch (c.kind) {
-      case ControlKind::PictureBox:
-        pictures_.emplace_back(
-            c.name, std::make_unique<ContainerWindow>(
-                        c.name,
-                        ContainerStyle{.exStyle = 0,
-                                       .style = static_cast<DWORD>(WS_CHILD | WS_VISIBLE | (c.edge == Edge::Flat ? WS_BORDER : 0)),
-                                       .bounds = PixelBounds(c.twips),
-                                       .parent = ContainerOf(c).hwnd(),
-                                       .background = Resolve(c.back),
-                                       .title = L""},
-                        events));
+      case ControlKind::PictureBox: {
+        const DWORD frame = c.edge == Edge::Flat ? WS_BORDER : 0;
+        const DWORD tabStop = c.tabIndex == kNoTabStop ? 0 : WS_TABSTOP;
+        auto box = std::make_unique<ContainerWindow>(
+            c.name,
+            ContainerStyle{.exStyle = 0,
+                           .style = WS_CHILD | WS_VISIBLE | frame | tabStop,
+                           .bounds = PixelBounds(c.twips),
+                           .parent = ContainerOf(c).hwnd(),
+                           .background = Resolve(c.back),
+                           .title = L"",
+                           .picture = c.picture == Picture::Panel ? resources.panel : nullptr},
+            events_);
+        if (tabStop != 0) focusOrder_.emplace_back(c.tabIndex, box->hwnd());
+        pictures_.emplace_back(c.name, std::move(box));
         break;
+      }
       case ControlKind::Label:
         labels_.push_back(&ContainerOf(c).AddLabel(c));
         break;
-      case ControlKind::TextBox:
-        textBoxes_.emplace_back(c.name, std::make_unique<TextBoxControl>(c, ContainerOf(c).hwnd(), events));
+      case ControlKind::TextBox: {
+        auto box = std::make_unique<TextBoxControl>(c, ContainerOf(c).hwnd(), events_);
+        focusOrder_.emplace_back(c.tabIndex, box->hwnd());
+        textBoxes_.emplace_back(c.name, std::move(box));
         break;
+      }
       case ControlKind::Timer:
         timers_.push_back(std::make_unique<TimerControl>(c, surface_->hwnd(), timers_.size() + 1));
         break;
@@ -69,6 +94,7 @@ FormWindow::~FormWindow() {
 
 void FormWindow::Show() {
   ShowWindow(surface_->hwnd(), SW_SHOW);
+  if (!focusOrder_.empty()) SetFocus(focusOrder_.front().second);
   UpdateWindow(surface_->hwnd());
 }
 
@@ -76,7 +102,24 @@ void FormWindow::Hide() { ShowWindow(surface_->hwnd(), SW_HIDE); }
 
 bool FormWindow::Visible() const { return IsWindowVisible(surface_->hwnd()) != FALSE; }
 
+void FormWindow::Minimize() { ShowWindow(surface_->hwnd(), SW_MINIMIZE); }
+
+bool FormWindow::Minimized() const { return IsIconic(surface_->hwnd()) != FALSE; }
+
 WindowHandle FormWindow::hWnd() const { return reinterpret_cast<WindowHandle>(surface_->hwnd()); }
+
+float FormWindow::Left() const {
+  RECT r;
+  GetWindowRect(surface_->hwnd(), &r);
+  return static_cast<float>(r.left * kTwipsPerPixel);
+}
+
+void FormWindow::SetLeft(float twips) {
+  RECT r;
+  GetWindowRect(surface_->hwnd(), &r);
+  const int x = static_cast<int>(std::lround(twips / kTwipsPerPixel));
+  SetWindowPos(surface_->hwnd(), nullptr, x, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 platform::Label& FormWindow::Label(std::string_view name) {
   for (WindowlessLabel* label : labels_) {
@@ -99,12 +142,44 @@ platform::Timer& FormWindow::Timer(std::string_view name) {
   NoSuchControl(layout_.name, name);
 }
 
+platform::MenuItem& FormWindow::MenuItem(std::string_view name) {
+  if (platform::MenuItem* item = menus_.Find(name)) return *item;
+  NoSuchControl(layout_.name, name);
+}
+
+void FormWindow::PopupMenu(Form& menuOwner, std::string_view menu, float xTwips) {
+  auto& owner = dynamic_cast<FormWindow&>(menuOwner);
+  const HMENU popup = owner.menus_.PopupOf(menu);
+  if (popup == nullptr) NoSuchControl(owner.layout_.name, menu);
+  POINT at{static_cast<LONG>(std::lround(xTwips / kTwipsPerPixel)), 0};
+  ClientToScreen(surface_->hwnd(), &at);
+  POINT pointer;
+  GetCursorPos(&pointer);
+  // Without the foreground, the menu would not close when the user clicks elsewhere.
+  SetForegroundWindow(surface_->hwnd());
+  const UINT chosen = static_cast<UINT>(TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
+                                                       at.x, pointer.y, 0, surface_->hwnd(), nullptr));
+  PostMessageW(surface_->hwnd(), WM_NULL, 0, 0);
+  const std::string_view item = owner.menus_.NameOf(chosen);
+  if (!item.empty()) owner.events_.Click(item);
+}
+
 ContainerWindow& FormWindow::ContainerOf(const ControlLayout& control) {
   if (control.container.empty()) return *surface_;
   for (const auto& [name, picture] : pictures_) {
     if (name == control.container) return *picture;
   }
   NoSuchControl(layout_.name, control.container);
+}
+
+void FormWindow::MoveFocus(bool backwards) {
+  if (focusOrder_.empty()) return;
+  const HWND focus = GetFocus();
+  auto it = std::find_if(focusOrder_.begin(), focusOrder_.end(), [focus](const auto& e) { return e.second == focus; });
+  const auto count = static_cast<std::ptrdiff_t>(focusOrder_.size());
+  std::ptrdiff_t index = it == focusOrder_.end() ? -1 : it - focusOrder_.begin();
+  index = backwards ? (index <= 0 ? count - 1 : index - 1) : (index + 1) % count;
+  SetFocus(focusOrder_[static_cast<std::size_t>(index)].second);
 }
 
 }  // namespace quimbly::platform::win32

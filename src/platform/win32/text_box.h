@@ -21,6 +21,8 @@ class TextBoxControl final : public platform::TextBox {
   std::string Text() const override;
   void SetText(std::string_view text) override;
 
+  HWND hwnd() const { return hwnd_; }
+
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -37,6 +37,13 @@ class Win32WindowSystem final : public WindowSystem {
     Send(window, message, wParam, lParam);
   }
 
+  void SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
+                    unsigned flags) override {
+    ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags);
+  }
+
+  void ReleaseCapture() override { ::ReleaseCapture(); }
+
  private:
   // The answer is not looked at: the host client reports nothing back.
   static void Send(WindowHandle window, unsigned message, std::uintptr_t wParam, LPARAM lParam) {

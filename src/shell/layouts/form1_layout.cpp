@@ -21,7 +21,8 @@ constexpr ControlLayout kControls[] = {
     {.kind = ControlKind::Label, .name = "Label1", .container = "Picture2",
      .twips = {2160, 0, 135, 255}, .text = "x", .tabIndex = 2},
     {.kind = ControlKind::PictureBox, .name = "Picture1", .twips = {0, 360, 2415, 1455},
-     .back = kPanelBlue, .fore = platform::kSchemeWindowText, .edge = Edge::Flat, .tabIndex = 0},
+     .back = kPanelBlue, .fore = platform::kSchemeWindowText, .edge = Edge::Flat, .tabIndex = 0,
+     .picture = platform::Picture::Panel},
     {.kind = ControlKind::TextBox, .name = "Text1", .container = "Picture1",
      .twips = {1440, 1080, 855, 285}, .text = "reason...",
      .back = platform::kSchemeWindowBackground, .fore = platform::kSchemeWindowText,
@@ -47,6 +48,7 @@ constexpr platform::FormLayout kForm1 = {
     .caption = "Quimbly¹·º by zyk",
     .clientWidth = 2415,
     .clientHeight = 1815,
+    .programIcon = true,
     .controls = kControls,
 };
 

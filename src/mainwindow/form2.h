@@ -1,0 +1,27 @@
+// The menu holder: never shown, it owns the main window's pop-up menu.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "platform/toolkit.h"
+
+namespace quimbly::mainwindow {
+
+class Program;
+
+class Form2 final : public platform::FormEvents {
+ public:
+  explicit Form2(Program& program);
+
+  void Load();
+  platform::Form& Window() { return *window_; }
+
+  void Click(std::string_view control) override;
+
+ private:
+  Program& program_;
+  std::unique_ptr<platform::Form> window_;
+};
+
+}  // namespace quimbly::mainwindow

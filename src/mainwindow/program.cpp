@@ -1,0 +1,35 @@
+#include "mainwindow/program.h"
+
+#include "mainwindow/form1.h"
+#include "mainwindow/form2.h"
+#include "shell/dialogs/form3.h"
+#include "shell/dialogs/form4.h"
+
+namespace quimbly::mainwindow {
+namespace {
+
+// The form is kept before its Load runs, so a handler reached during Load
+// finds it loaded instead of loading it twice.
+template <typename FormClass>
+FormClass& LoadOnce(std::unique_ptr<FormClass>& slot, Program& program) {
+  if (!slot) {
+    slot = std::make_unique<FormClass>(program);
+    slot->Load();
+  }
+  return *slot;
+}
+
+}  // namespace
+
+Program::Program(platform::Toolkit& toolkit, platform::WindowSystem& ws) : toolkit_(toolkit), ws_(ws) {}
+
+Program::~Program() = default;
+
+void Program::Start() { form1(); }
+
+Form1& Program::form1() { return LoadOnce(form1_, *this); }
+Form2& Program::form2() { return LoadOnce(form2_, *this); }
+shell::Form3& Program::form3() { return LoadOnce(form3_, *this); }
+shell::Form4& Program::form4() { return LoadOnce(form4_, *this); }
+
+}  // namespace quimbly::mainwindow

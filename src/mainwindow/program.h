@@ -1,0 +1,46 @@
+// The program's four windows, each loaded on first use and kept loaded while
+// hidden; its Load handler runs once, when it is first loaded.
+#pragma once
+
+#include <memory>
+
+#include "platform/toolkit.h"
+#include "platform/window_system.h"
+
+namespace quimbly::shell {
+class Form3;
+class Form4;
+}  // namespace quimbly::shell
+
+namespace quimbly::mainwindow {
+
+class Form1;
+class Form2;
+
+class Program {
+ public:
+  Program(platform::Toolkit& toolkit, platform::WindowSystem& ws);
+  ~Program();
+
+  // Loads the startup window; its Load decides what the user sees first.
+  void Start();
+
+  Form1& form1();
+  Form2& form2();
+  shell::Form3& form3();
+  shell::Form4& form4();
+  bool Form2Loaded() const { return form2_ != nullptr; }
+
+  platform::Toolkit& Toolkit() { return toolkit_; }
+  platform::WindowSystem& Windows() { return ws_; }
+
+ private:
+  platform::Toolkit& toolkit_;
+  platform::WindowSystem& ws_;
+  std::unique_ptr<Form1> form1_;
+  std::unique_ptr<Form2> form2_;
+  std::unique_ptr<shell::Form3> form3_;
+  std::unique_ptr<shell::Form4> form4_;
+};
+
+}  // namespace quimbly::mainwindow

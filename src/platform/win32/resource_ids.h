@@ -1,0 +1,5 @@
+/* Resource names shared by the exe's resource script and the code that loads them. */
+#pragma once
+
+#define QUIMBLY_ICON 1
+#define QUIMBLY_PANEL_BITMAP 2

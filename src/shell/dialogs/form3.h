@@ -1,0 +1,27 @@
+// The first-run dialog: asks for the handle when there is no profile.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "platform/toolkit.h"
+
+namespace quimbly::mainwindow {
+class Program;
+}
+
+namespace quimbly::shell {
+
+class Form3 final : public platform::FormEvents {
+ public:
+  explicit Form3(mainwindow::Program& program);
+
+  void Load() {}
+  platform::Form& Window() { return *window_; }
+
+ private:
+  mainwindow::Program& program_;
+  std::unique_ptr<platform::Form> window_;
+};
+
+}  // namespace quimbly::shell
