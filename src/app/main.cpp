@@ -8,7 +8,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   namespace win32 = quimbly::platform::win32;
   const auto windows = win32::MakeWindowSystem();
   const auto toolkit = win32::MakeToolkit();
-  quimbly::mainwindow::Program program(*toolkit, *windows);
+  const auto files = win32::MakeProfileFiles();
+  quimbly::mainwindow::Program program(*toolkit, *windows, *files);
   program.Start();
   return win32::RunEventLoop();
 }

@@ -2,27 +2,76 @@
 
 #include "chatlink/chat_send.h"
 #include "mainwindow/announcements.h"
+#include "mainwindow/form2.h"
 #include "mainwindow/minute_counter.h"
 #include "mainwindow/program.h"
+#include "profile/profile_store.h"
+#include "shell/dialogs/form3.h"
 #include "shell/layouts/form1_layout.h"
+#include "shell/pause.h"
+#include "shell/window_behaviours.h"
 
 namespace quimbly::mainwindow {
 
 using chatlink::ChatSend;
 
+namespace {
+constexpr float kMenuLeftTwips = 1000;
+}
+
 Form1::Form1(Program& program)
     : program_(program), window_(program.Toolkit().LoadForm(shell::Form1Layout(), *this)) {}
 
-void Form1::Load() { window_->Show(); }
+// With a profile the user sees the main window and the room hears of it two
+// seconds later; without one, only the first-run dialog shows.
+void Form1::Load() {
+  shell::StayOnTop(program_.Windows(), *window_);
+  if (profile::FileExists(program_.Files(), program_.ProfilePath())) {
+    program_.form3().Window().Hide();
+    window_->Show();
+    SetHandle(profile::ReadProfileString(program_.Files(), profile::kSection, profile::kHandleKey,
+                                         program_.ProfilePath()));
+    shell::Pause(program_.Toolkit(), 2);
+    ChatSend(program_.Windows(), ByLine());
+    ChatSend(program_.Windows(), LoadedLine(Handle()));
+  } else {
+    program_.form3().Window().Show();
+    window_->Hide();
+  }
+}
+
+void Form1::Unload() {
+  ChatSend(program_.Windows(), ByLine());
+  ChatSend(program_.Windows(), UnloadedLine(Handle()));
+}
 
 void Form1::Click(std::string_view control) {
-  if (control == "Label4") Label4_Click();
+  if (control == "Label1") Label1_Click();
+  else if (control == "Label2") Label2_Click();
+  else if (control == "Label3") Label3_Click();
+  else if (control == "Label4") Label4_Click();
   else if (control == "Label5") Label5_Click();
+}
+
+void Form1::MouseDown(std::string_view control) {
+  if (control == "Picture2") Picture2_MouseDown();
 }
 
 void Form1::TimerTick(std::string_view timer) {
   if (timer == "Timer1") Timer1_Timer();
 }
+
+void Form1::CloseRequested() { program_.UnloadMain(); }
+
+// The close mark: the window glides off the screen, then the program ends.
+void Form1::Label1_Click() {
+  shell::SlideOut(program_.Toolkit(), *window_);
+  program_.UnloadMain();
+}
+
+void Form1::Label2_Click() { window_->Minimize(); }
+
+void Form1::Label3_Click() { window_->PopupMenu(program_.form2().Window(), "exit", kMenuLeftTwips); }
 
 // Start: a start while running keeps counting; only Stop resets the counter.
 void Form1::Label4_Click() {
@@ -35,6 +84,8 @@ void Form1::Label5_Click() {
   ChatSend(program_.Windows(), StoppedLine());
   window_->Label("Label7").SetCaption("0");
 }
+
+void Form1::Picture2_MouseDown() { shell::DragWindow(program_.Windows(), *window_); }
 
 void Form1::Timer1_Timer() {
   platform::Label& counter = window_->Label("Label7");

@@ -1,5 +1,6 @@
-// The main window: the idle session's Start and Stop areas, the minute timer,
-// and the off-screen label that holds the handle.
+// The main window: start-up and unload announcements, the close and minimise
+// marks, the File menu, the idle session's Start and Stop areas and its
+// minute timer, and the off-screen label that holds the handle.
 #pragma once
 
 #include <memory>
@@ -17,15 +18,23 @@ class Form1 final : public platform::FormEvents {
   explicit Form1(Program& program);
 
   void Load();
+  void Unload();
   platform::Form& Window() { return *window_; }
   std::string Handle() { return window_->Label("handle").Caption(); }
+  void SetHandle(std::string_view handle) { window_->Label("handle").SetCaption(handle); }
 
   void Click(std::string_view control) override;
+  void MouseDown(std::string_view control) override;
   void TimerTick(std::string_view timer) override;
+  void CloseRequested() override;
 
  private:
+  void Label1_Click();
+  void Label2_Click();
+  void Label3_Click();
   void Label4_Click();
   void Label5_Click();
+  void Picture2_MouseDown();
   void Timer1_Timer();
 
   Program& program_;

@@ -1,7 +1,10 @@
 #include "mainwindow/form2.h"
 
+#include <string>
+
 #include "mainwindow/form1.h"
 #include "mainwindow/program.h"
+#include "shell/dialogs/form4.h"
 #include "shell/layouts/form2_layout.h"
 
 namespace quimbly::mainwindow {
@@ -9,10 +12,25 @@ namespace quimbly::mainwindow {
 Form2::Form2(Program& program)
     : program_(program), window_(program.Toolkit().LoadForm(shell::Form2Layout(), *this)) {}
 
-void Form2::Load() {
-  window_->MenuItem("handle").SetCaption("handle:[" + program_.form1().Handle() + "]");
+void Form2::Load() { ShowHandle(program_.form1().Handle()); }
+
+void Form2::ShowHandle(std::string_view handle) {
+  window_->MenuItem("handle").SetCaption("handle:[" + std::string(handle) + "]");
 }
 
-void Form2::Click(std::string_view /*control*/) {}
+void Form2::Click(std::string_view control) {
+  if (control == "handle") handle_Click();
+  else if (control == "exit2") exit2_Click();
+  else if (control == "minimize") minimize_Click();
+}
+
+void Form2::handle_Click() {
+  program_.form4().Window().Show();
+  program_.form1().Window().Hide();
+}
+
+void Form2::exit2_Click() { program_.UnloadMain(); }
+
+void Form2::minimize_Click() { program_.form1().Window().Minimize(); }
 
 }  // namespace quimbly::mainwindow

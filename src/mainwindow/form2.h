@@ -16,10 +16,16 @@ class Form2 final : public platform::FormEvents {
 
   void Load();
   platform::Form& Window() { return *window_; }
+  // The handle item shows the current handle in brackets.
+  void ShowHandle(std::string_view handle);
 
   void Click(std::string_view control) override;
 
  private:
+  void handle_Click();
+  void exit2_Click();
+  void minimize_Click();
+
   Program& program_;
   std::unique_ptr<platform::Form> window_;
 };

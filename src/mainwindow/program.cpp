@@ -21,11 +21,18 @@ FormClass& LoadOnce(std::unique_ptr<FormClass>& slot, Program& program) {
 
 }  // namespace
 
-Program::Program(platform::Toolkit& toolkit, platform::WindowSystem& ws) : toolkit_(toolkit), ws_(ws) {}
+Program::Program(platform::Toolkit& toolkit, platform::WindowSystem& ws, platform::ProfileFiles& files)
+    : toolkit_(toolkit), ws_(ws), files_(files), profilePath_(files.ProfilePath()) {}
 
 Program::~Program() = default;
 
 void Program::Start() { form1(); }
+
+// No window is left behind, hidden or not: the program ends with its main window.
+void Program::UnloadMain() {
+  form1().Unload();
+  toolkit_.End();
+}
 
 Form1& Program::form1() { return LoadOnce(form1_, *this); }
 Form2& Program::form2() { return LoadOnce(form2_, *this); }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
+#include "platform/profile_files.h"
 #include "platform/toolkit.h"
 #include "platform/window_system.h"
 
@@ -19,11 +21,13 @@ class Form2;
 
 class Program {
  public:
-  Program(platform::Toolkit& toolkit, platform::WindowSystem& ws);
+  Program(platform::Toolkit& toolkit, platform::WindowSystem& ws, platform::ProfileFiles& files);
   ~Program();
 
   // Loads the startup window; its Load decides what the user sees first.
   void Start();
+  // Unloads the main window (its Unload announces it), and so the program ends.
+  void UnloadMain();
 
   Form1& form1();
   Form2& form2();
@@ -33,10 +37,14 @@ class Program {
 
   platform::Toolkit& Toolkit() { return toolkit_; }
   platform::WindowSystem& Windows() { return ws_; }
+  platform::ProfileFiles& Files() { return files_; }
+  const std::string& ProfilePath() const { return profilePath_; }
 
  private:
   platform::Toolkit& toolkit_;
   platform::WindowSystem& ws_;
+  platform::ProfileFiles& files_;
+  const std::string profilePath_;  // decided once per run
   std::unique_ptr<Form1> form1_;
   std::unique_ptr<Form2> form2_;
   std::unique_ptr<shell::Form3> form3_;

@@ -13,7 +13,9 @@ case ${1:?case} in
 esac
 
 start_host "$docs"
+set_profile Jo
 start_quimbly
+sleep 3  # past the start-up announcement
 click_start
 click_stop
 
@@ -25,8 +27,8 @@ if [[ "$target" == none ]]; then
     [[ ! -s "$(transcript "$k")" ]] || fail "document $k received lines"
   done
 else
-  wait_for_lines "$(transcript "$target")" 2 10
-  { line_started; line_stopped; } | expect_bytes "$(transcript "$target")"
+  wait_for_lines "$(transcript "$target")" 4 10
+  { line_by; line_loaded Jo; line_started; line_stopped; } | expect_bytes "$(transcript "$target")"
   for k in 1 2; do
     [[ "$k" == "$target" || ! -s "$(transcript "$k")" ]] || fail "document $k received lines too"
   done

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # A host client whose input box stops answering must not freeze the utility:
-# after Start runs into the hung box, a click and typing in the reason box are
-# handled, and drawn, within a few seconds.
+# once the start-up announcement runs into the hung box, a click and typing
+# in the reason box are handled, and drawn, within a few seconds.
 source "$(dirname "$0")/lib.sh"
 
-start_host room-hung --hang-seconds 30
+start_host room-hung --hang-seconds 60
+set_profile Jo
 start_quimbly
 box=(97 97 57 19)
 grab $((WIN_X + box[0])) $((WIN_Y + box[1])) "${box[2]}" "${box[3]}" "$WORK/before.rgb"
 
-click_start
+sleep 2.5  # the start-up pause is over: the by-line is on its way into the hung box
 sent_at=$(date +%s.%N)
 click_reason
 xdotool type --delay 20 "zz"
@@ -21,4 +22,7 @@ changed() {
 wait_until 6 changed || fail "the reason box did not change within 6 s of Start into a hung room"
 took=$(awk -v a="$sent_at" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }')
 quimbly_alive || fail "the utility ended"
-echo "PASS: the utility answered ${took} s after sending into a hung room"
+click_start
+click_stop
+quimbly_alive || fail "the utility ended"
+echo "PASS: the utility answered ${took} s after it began sending into a hung room"

@@ -5,7 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 
 start_host room
-start_quimbly
+start_announced
 [[ "$WIN_W" == 161 && "$WIN_H" == 121 ]] || fail "main window is ${WIN_W}x${WIN_H}, not 161x121"
 sleep 0.5
 shoot main-window
@@ -35,8 +35,8 @@ for spot in "45 69" "109 69" "80 35" "20 95"; do
   click $spot
 done
 click_start
-wait_for_lines "$(transcript)" 1 10
+wait_for_lines "$(transcript)" 3 10
 click_stop
-wait_for_lines "$(transcript)" 2 10
-{ line_started; line_stopped; } | expect_bytes "$(transcript)"
+wait_for_lines "$(transcript)" 4 10
+{ line_by; line_loaded Jo; line_started; line_stopped; } | expect_bytes "$(transcript)"
 echo "PASS: main window pixels, and clicks outside the hotspots post nothing"

@@ -64,22 +64,60 @@ stop_host() {
   wait "$HOST_PID" 2>/dev/null || true
 }
 
-# Starts the utility and finds its main window: sets QUIMBLY_PID, WIN_X, WIN_Y.
+# start_quimbly [main|first-run]: starts the utility and waits for the window
+# it should show first; sets QUIMBLY_PID and WIN_* for that window.
 start_quimbly() {
   wine "$QUIMBLY_EXE" >>"$WORK/quimbly.log" 2>&1 &
   QUIMBLY_PID=$!
   STARTED_PIDS+=("$QUIMBLY_PID")
-  wait_until 30 find_main_window || fail "the main window did not appear"
+  case ${1:-main} in
+    main) wait_until 30 find_main_window || fail "the main window did not appear" ;;
+    first-run) wait_until 30 find_window '^Form3$' || fail "the first-run dialog did not appear" ;;
+  esac
 }
 
-find_main_window() {
-  local id
-  id=$(xdotool search --onlyvisible --name '^Quimbly' 2>/dev/null | head -n 1) || return 1
-  [[ -n "$id" ]] || return 1
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  # shellcheck disable=SC2153
-  WIN_ID=$id WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
+# start_announced [HANDLE]: with a profile holding the handle (Jo), the
+# utility's start-up lines reach the room before this returns.
+start_announced() {
+  set_profile "${1:-Jo}"
+  start_quimbly
+  wait_for_lines "$(transcript)" 2 10
 }
+
+# find_window TITLE-REGEX: the viewable window with that title; sets WIN_*.
+find_window() {
+  local id
+  for id in $(xdotool search --name "$1" 2>/dev/null); do
+    xwininfo -id "$id" 2>/dev/null | grep -q IsViewable || continue
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    # shellcheck disable=SC2153
+    WIN_ID=$id WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
+    return 0
+  done
+  return 1
+}
+
+find_main_window() { find_window '^Quimbly'; }
+
+# What the window system says of a window of the utility (by title prefix):
+# "visible=0|1 iconic=0|1 topmost=0|1 rect=l,t,r,b".
+window_state() {
+  wine "$QUIMBLY_WIN_BUILD_DIR/window-probe.exe" "$1" 2>/dev/null | tr -d '\r' | sed 's/^.* visible=/visible=/'
+}
+
+# --- The profile ---------------------------------------------------------
+# A fresh prefix has no c:\windows\system, so the profile is in %APPDATA%.
+profile_path() {
+  local dir
+  for dir in "$WINEPREFIX"/drive_c/users/*/AppData/Roaming; do
+    [[ "$dir" == */Public/* ]] && continue
+    printf '%s/qbv1.ini' "$dir"
+    return
+  done
+  fail "no AppData folder in the prefix"
+}
+set_profile() { printf '[qbv1]\r\nHANDLE=%s\r\n' "$1" >"$(profile_path)"; }
+remove_profile() { rm -f "$(profile_path)"; }
 
 quimbly_alive() { kill -0 "$QUIMBLY_PID" 2>/dev/null; }
 
@@ -107,6 +145,9 @@ wait_for_lines() {
 TAG='<font face=Arial Narrow><FONT COLOR=#0080FF>'
 MARK=$'<b>\xb7\xf7^\xb7\xb7 '
 PRODUCT=$'Quimbly\xb9\xb7\xba'
+line_by() { printf '%s     %s%s by: zyk</b>\n' "$TAG" "$MARK" "$PRODUCT"; }
+line_loaded() { printf '%s       %sIoaded by: %s</b>\n' "$TAG" "$MARK" "$1"; }
+line_unloaded() { printf '%s       %sunIoaded by: %s</b>\n' "$TAG" "$MARK" "$1"; }
 line_started() { printf '%s     %s%s started</b>\n' "$TAG" "$MARK" "$PRODUCT"; }
 line_stopped() { printf '%s      %s%s stopped</b>\n' "$TAG" "$MARK" "$PRODUCT"; }
 line_idle() { printf "%s     %s%s by: zyk [ idle'n ]</b>\n" "$TAG" "$MARK" "$PRODUCT"; }

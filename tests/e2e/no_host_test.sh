@@ -3,7 +3,9 @@
 # silently, and once the client runs the next line arrives.
 source "$(dirname "$0")/lib.sh"
 
+set_profile Jo
 start_quimbly
+sleep 3  # the start-up announcement is lost
 click_start
 click_stop
 click_start

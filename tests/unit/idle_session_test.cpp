@@ -4,22 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/announcements.h"
-#include "mainwindow/form1.h"
 #include "mainwindow/minute_counter.h"
-#include "mainwindow/program.h"
-#include "platform/codepage.h"
-#include "platform/sim/host_client.h"
-#include "platform/sim/toolkit.h"
+#include "sim_program.h"
 
 namespace quimbly::mainwindow {
 namespace {
 
-using platform::sim::AddHostClient;
-using platform::sim::Document;
-using Lines = std::vector<std::string>;
-
-std::string Bytes(const std::string& utf8) { return platform::Utf8ToWindows1252(utf8); }
+using testing::Bytes;
+using testing::Lines;
 
 Lines Tick(int count, const std::string& reason) {
   return {Bytes(IdleLine()), Bytes(TimeLine(std::to_string(count), reason))};
@@ -27,19 +19,16 @@ Lines Tick(int count, const std::string& reason) {
 
 class IdleSessionTest : public ::testing::Test {
  protected:
-  IdleSessionTest() { toolkit.Run([this] { program.Start(); }); }
+  IdleSessionTest() { sim.StartAnnounced(); }
 
-  Lines Room() const { return windows.PostedLines(host.documents[0]); }
-  std::string Counter() { return program.form1().Window().Label("Label7").Caption(); }
-  void Reason(std::string_view text) { program.form1().Window().TextBox("Text1").SetText(text); }
-  void Start() { toolkit.Click("Form1", "Label4"); }
-  void Stop() { toolkit.Click("Form1", "Label5"); }
-  void Minutes(double m) { toolkit.AdvanceSeconds(m * 60); }
+  Lines Room() const { return sim.Room(); }
+  std::string Counter() { return sim.Counter(); }
+  void Reason(std::string_view text) { sim.Main().TextBox("Text1").SetText(text); }
+  void Start() { sim.toolkit.Click("Form1", "Label4"); }
+  void Stop() { sim.toolkit.Click("Form1", "Label5"); }
+  void Minutes(double m) { sim.toolkit.AdvanceSeconds(m * 60); }
 
-  platform::sim::SimWindowSystem windows;
-  platform::sim::HostClient host = AddHostClient(windows, {Document::Room});
-  platform::sim::SimToolkit toolkit{windows};
-  Program program{toolkit, windows};
+  testing::SimProgram sim;
 };
 
 TEST_F(IdleSessionTest, NothingIsPostedOrCountedBeforeTheFirstStart) {
@@ -107,18 +96,19 @@ TEST_F(IdleSessionTest, ReasonIsReadAtEveryTickAndPostedAsItStands) {
 
 TEST_F(IdleSessionTest, SessionGoesOnWhileTheWindowIsHidden) {
   Start();
-  program.form1().Window().Hide();
+  sim.Main().Hide();
   Minutes(2);
   EXPECT_EQ(Counter(), "2");
   EXPECT_EQ(Room().size(), 5u);
 }
 
 TEST_F(IdleSessionTest, WithoutAHostTheSessionStillCounts) {
-  windows.DestroyWindow(host.frame);
+  sim.windows.DestroyWindow(sim.host.frame);
   Start();
   Minutes(3);
   EXPECT_EQ(Counter(), "3");
-  host = AddHostClient(windows, {Document::Room});
+  sim.host = platform::sim::AddHostClient(sim.windows, {platform::sim::Document::Room});
+  sim.seen = 0;
   Minutes(1);
   EXPECT_EQ(Room(), Tick(4, "reason...")) << "lines resume once the client is back";
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/profile_files.h"
 #include "platform/toolkit.h"
 #include "platform/window_system.h"
 
@@ -11,6 +12,7 @@ namespace quimbly::platform::win32 {
 
 std::unique_ptr<WindowSystem> MakeWindowSystem();
 std::unique_ptr<Toolkit> MakeToolkit();
+std::unique_ptr<ProfileFiles> MakeProfileFiles();
 
 // Runs the user-interface thread's events until the program is ended.
 int RunEventLoop();

@@ -12,7 +12,7 @@ namespace {
 // Never shown: owning the forms keeps them off the taskbar.
 class HiddenOwner final : public Window {
  public:
-  HiddenOwner() { Create(0, L"Quimbly", WS_POPUP, RECT{0, 0, 0, 0}, nullptr); }
+  HiddenOwner() { Create(0, L"", WS_POPUP, RECT{0, 0, 0, 0}, nullptr); }
 };
 
 // Tab moves the focus within our forms rather than reaching the control.

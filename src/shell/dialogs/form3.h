@@ -19,7 +19,14 @@ class Form3 final : public platform::FormEvents {
   void Load() {}
   platform::Form& Window() { return *window_; }
 
+  void Click(std::string_view control) override;
+  void MouseDown(std::string_view control) override;
+  void CloseRequested() override;
+
  private:
+  void Label2_Click();
+  void Picture1_MouseDown();
+
   mainwindow::Program& program_;
   std::unique_ptr<platform::Form> window_;
 };

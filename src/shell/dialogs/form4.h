@@ -1,4 +1,5 @@
-// The change-handle dialog: takes a new handle, confirmed with Enter.
+// The change-handle dialog: drops the old profile when first opened and takes
+// a new handle, confirmed with Enter.
 #pragma once
 
 #include <memory>
@@ -16,10 +17,17 @@ class Form4 final : public platform::FormEvents {
  public:
   explicit Form4(mainwindow::Program& program);
 
-  void Load() {}
+  void Load();
   platform::Form& Window() { return *window_; }
 
+  void Click(std::string_view control) override;
+  void KeyPress(std::string_view control, int& key) override;
+  void CloseRequested() override;
+
  private:
+  void Text1_KeyPress(int& key);
+  void Picture1_Click();
+
   mainwindow::Program& program_;
   std::unique_ptr<platform::Form> window_;
 };
