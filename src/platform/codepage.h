@@ -7,7 +7,8 @@
 namespace quimbly::platform {
 
 // UTF-8 to Windows-1252. A character the code page lacks, or a malformed byte
-// sequence, becomes '?', as the system's own conversion does.
+// sequence, becomes '?' (the system's own conversion may pick a look-alike
+// letter first).
 std::string Utf8ToWindows1252(std::string_view utf8);
 
 // Windows-1252 to UTF-8; the five unassigned bytes map to the C1 controls of

@@ -23,14 +23,15 @@ std::string SimProfileFiles::GetPrivateProfileStringA(std::string_view section, 
                                                       std::string_view defaultValue, int bufferSize,
                                                       std::string_view file) {
   ++diskAccesses_;
+  if (bufferSize <= 0) return {};
   const auto it = files_.find(Key(file));
-  std::optional<std::string> value;
-  if (it != files_.end() && !it->second.heldOpen) {
-    value = profile_format::Read(it->second.bytes, Utf8ToWindows1252(section), Utf8ToWindows1252(key));
+  const std::string sectionBytes = Utf8ToWindows1252(section);
+  const std::string keyBytes = Utf8ToWindows1252(key);
+  if (it != files_.end() && !it->second.heldOpen && profile_format::Read(it->second.bytes, sectionBytes, keyBytes)) {
+    return Windows1252ToUtf8(profile_format::ReadIntoBuffer(it->second.bytes, sectionBytes, keyBytes, bufferSize));
   }
   // The buffer holds bufferSize - 1 characters and the terminating NUL.
-  std::string bytes = value ? *value : Utf8ToWindows1252(defaultValue);
-  if (bufferSize <= 0) return {};
+  std::string bytes = Utf8ToWindows1252(defaultValue);
   bytes.resize(std::min(bytes.size(), static_cast<std::size_t>(bufferSize - 1)));
   return Windows1252ToUtf8(bytes);
 }

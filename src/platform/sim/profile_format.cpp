@@ -103,18 +103,22 @@ bool Quoted(std::string_view value) {
   return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
 }
 
+std::string Unquoted(std::string_view value) {
+  return std::string(Quoted(value) ? value.substr(1, value.size() - 2) : value);
+}
+
 }  // namespace
 
 std::optional<std::string> Read(std::string_view content, std::string_view section, std::string_view key) {
-  auto value = RawValue(content, section, key);
-  if (value && Quoted(*value)) *value = value->substr(1, value->size() - 2);
-  return value;
+  const auto raw = RawValue(content, section, key);
+  if (!raw) return std::nullopt;
+  return Unquoted(*raw);
 }
 
 std::string ReadIntoBuffer(std::string_view content, std::string_view section, std::string_view key, int bufferSize) {
   const auto raw = RawValue(content, section, key);
   if (!raw || bufferSize < 1) return "";
-  const std::string value = Quoted(*raw) ? raw->substr(1, raw->size() - 2) : *raw;
+  const std::string value = Unquoted(*raw);
   auto room = static_cast<std::size_t>(bufferSize - 1);
   // The call copies the value with its closing quote and then drops the last
   // character copied, which is not the quote when the quote did not fit.
@@ -125,7 +129,7 @@ std::string ReadIntoBuffer(std::string_view content, std::string_view section, s
 std::string Write(std::string_view content, bool exists, std::string_view section, std::string_view key,
                   std::string_view value) {
   auto sections = Parse(exists ? content : std::string_view());
-  // Leading spaces are dropped from what is written, trailing ones kept.
+  // Leading white space is dropped from what is written, trailing kept.
   value = TrimFront(value);
   Section* target = FindSection(sections, section);
   if (!target) target = &sections.emplace_back(Section{std::string(TrimFront(section)), {}});

@@ -12,7 +12,8 @@ namespace quimbly::platform::sim::profile_format {
 
 // The value of key in section, as GetPrivateProfileStringA finds it (before
 // any cut to a buffer), or nullopt when the section or key is missing.
-// Section and key names match without regard to case.
+// Section and key names match without their surrounding white space and
+// without regard to the case of ASCII letters.
 std::optional<std::string> Read(std::string_view content, std::string_view section, std::string_view key);
 
 // What GetPrivateProfileStringA(section, key, "", buffer, bufferSize) leaves
