@@ -6,6 +6,7 @@
 #include "mainwindow/minute_counter.h"
 #include "mainwindow/program.h"
 #include "profile/profile_store.h"
+#include "shell/banner.h"
 #include "shell/dialogs/form3.h"
 #include "shell/layouts/form1_layout.h"
 #include "shell/pause.h"
@@ -61,6 +62,10 @@ void Form1::TimerTick(std::string_view timer) {
   if (timer == "Timer1") Timer1_Timer();
 }
 
+void Form1::Paint(std::string_view control) {
+  if (control == "Picture2") Picture2_Paint();
+}
+
 void Form1::CloseRequested() { program_.UnloadMain(); }
 
 // The close mark: the window glides off the screen, then the program ends.
@@ -86,6 +91,8 @@ void Form1::Label5_Click() {
 }
 
 void Form1::Picture2_MouseDown() { shell::DragWindow(program_.Windows(), *window_); }
+
+void Form1::Picture2_Paint() { shell::PaintBanner(window_->PictureBox("Picture2")); }
 
 void Form1::Timer1_Timer() {
   platform::Label& counter = window_->Label("Label7");

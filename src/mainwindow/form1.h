@@ -26,6 +26,7 @@ class Form1 final : public platform::FormEvents {
   void Click(std::string_view control) override;
   void MouseDown(std::string_view control) override;
   void TimerTick(std::string_view timer) override;
+  void Paint(std::string_view control) override;
   void CloseRequested() override;
 
  private:
@@ -35,6 +36,7 @@ class Form1 final : public platform::FormEvents {
   void Label4_Click();
   void Label5_Click();
   void Picture2_MouseDown();
+  void Picture2_Paint();
   void Timer1_Timer();
 
   Program& program_;

@@ -41,6 +41,24 @@ class MenuItem {
   virtual void SetCaption(std::string_view caption) = 0;
 };
 
+// A picture box's drawing, in twips from the top-left of its inner area;
+// what falls outside that area is clipped.
+class PictureBox {
+ public:
+  virtual ~PictureBox() = default;
+  // Persistent drawing: output goes to an image the box repaints itself from,
+  // and the box raises no more Paint events.
+  virtual void SetAutoRedraw(bool on) = 0;
+  virtual void SetDrawStyle(int style) = 0;  // 6: inside solid
+  virtual void SetDrawMode(int mode) = 0;    // 13: copy pen
+  virtual void SetDrawWidth(int pixels) = 0;
+  // The outer size, in the holding form's units (twips).
+  virtual float Width() const = 0;
+  virtual float Height() const = 0;
+  // A box between two corners in the colour, with the current pen.
+  virtual void Box(float x1, float y1, float x2, float y2, Colour colour) = 0;
+};
+
 class Form {
  public:
   virtual ~Form() = default;
@@ -61,6 +79,7 @@ class Form {
   virtual platform::TextBox& TextBox(std::string_view name) = 0;
   virtual platform::Timer& Timer(std::string_view name) = 0;
   virtual platform::MenuItem& MenuItem(std::string_view name) = 0;
+  virtual platform::PictureBox& PictureBox(std::string_view name) = 0;
 
   // Shows menuOwner's menu as a pop-up of this form at x twips across, at the
   // pointer's height; a chosen item's Click goes to menuOwner's handlers once
@@ -76,6 +95,8 @@ class FormEvents {
   virtual void MouseDown(std::string_view /*control*/) {}
   virtual void KeyPress(std::string_view /*control*/, int& /*key*/) {}
   virtual void TimerTick(std::string_view /*timer*/) {}
+  // A picture box without persistent drawing must be drawn.
+  virtual void Paint(std::string_view /*control*/) {}
   // The user closed the window through the system (Alt+F4, the window menu).
   virtual void CloseRequested() {}
 };

@@ -204,3 +204,44 @@ expect_region() {
       END { if (n) print n " pixels differ" }' | tail -n 3)
   [[ -z "$wrong" ]] || fail "region $1,$2-$3,$4 is not ($5)${6:+ ($6)}: $wrong"
 }
+
+# expect_banner LEFT TOP COLUMNS WIDTH_TWIPS ROW_FIRST ROW_LAST [COLUMN_LAST]:
+# the banner's drawing area starts at window pixel LEFT, TOP in the last
+# shot; every column shows the colour of the last strip (10 twips apart)
+# that starts in it, worked out here from the gradient's definition.
+expect_banner() {
+  local left=$1 top=$2 columns=$3 width=$4 first=$5 last=$6 upto=${7:-$(($3 - 1))}
+  local wrong
+  wrong=$(od -An -v -tu1 -w3 "$SHOT" | awk -v w="$SHOT_W" -v left="$left" -v top="$top" -v cols="$columns" \
+    -v width="$width" -v first="$first" -v last="$last" -v upto="$upto" '
+    BEGIN {
+      half = width / 2; strips = int(width / 8)
+      for (k = 0; k <= strips; k++) { p = int(10 * k / 15); if (p < cols) strip[p] = k }
+      for (p = 0; p < cols; p++) {
+        c = 4 * strip[p]
+        want[p] = int(255 - 255 * c / half + 0.5) " " int(255 - 100 * c / half + 0.5) " 255"
+      }
+    }
+    { i = NR - 1; x = i % w - left; y = int(i / w) - top
+      if (x >= 0 && x <= upto && y >= first && y <= last && ($1 " " $2 " " $3) != want[x]) {
+        if (n++ < 3) print "column " x ", row " y ": " $1 " " $2 " " $3 " (wanted " want[x] ")" } }
+    END { if (n) print n " pixels differ" }')
+  [[ -z "$wrong" ]] || fail "banner: $wrong"
+}
+
+# How often the utility drew a picture box anew (it says so on the debug
+# channel, which the test must have switched on: WINEDEBUG=-all,warn+debugstr).
+paint_passes() { grep -ac "Paint $1\\\\n" "$WORK/quimbly.log" || true; }
+
+# Waits until no window with the title is on screen. Without a window
+# manager, Wine takes up to two seconds to take a hidden window off the screen.
+wait_gone() {
+  local id
+  gone() {
+    for id in $(xdotool search --name "$1" 2>/dev/null); do
+      xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && return 1
+    done
+    return 0
+  }
+  wait_until "${2:-10}" gone "$1" || fail "the window $1 is still on screen"
+}

@@ -42,7 +42,7 @@ SimForm::SimForm(SimToolkit& toolkit, const FormLayout& layout, FormEvents& even
       case ControlKind::Label: labels_.emplace(name, std::make_unique<SimLabel>(c.text)); break;
       case ControlKind::TextBox: textBoxes_.emplace(name, std::make_unique<SimTextBox>(c.text)); break;
       case ControlKind::Timer: timers_.push_back(std::make_unique<SimTimer>(toolkit, c)); break;
-      case ControlKind::PictureBox: break;
+      case ControlKind::PictureBox: pictures_.emplace(name, std::make_unique<SimPictureBox>(c)); break;
     }
   }
   for (const MenuLayout& m : layout.menus) {
@@ -58,6 +58,7 @@ SimForm::~SimForm() {
 }
 
 void SimForm::Show() {
+  if (!visible_) Uncover();
   visible_ = true;
   const auto order = FocusOrder();
   focused_ = order.empty() ? std::string() : std::string(order.front());
@@ -71,6 +72,18 @@ void SimForm::SetLeft(float twips) {
 platform::Label& SimForm::Label(std::string_view name) { return Lookup(labels_, layout_.name, name); }
 platform::TextBox& SimForm::TextBox(std::string_view name) { return Lookup(textBoxes_, layout_.name, name); }
 platform::MenuItem& SimForm::MenuItem(std::string_view name) { return Lookup(menuItems_, layout_.name, name); }
+platform::PictureBox& SimForm::PictureBox(std::string_view name) { return Picture(name); }
+SimPictureBox& SimForm::Picture(std::string_view name) { return Lookup(pictures_, layout_.name, name); }
+
+void SimForm::Uncover() {
+  for (auto& [name, picture] : pictures_) {
+    if (!picture->NeedsPaint()) continue;
+    toolkit_.Post([this, box = picture.get(), control = name] {
+      box->CountPaintEvent();
+      events_.Paint(control);
+    });
+  }
+}
 
 platform::Timer& SimForm::Timer(std::string_view name) {
   for (const auto& timer : timers_) {

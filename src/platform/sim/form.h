@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/sim/controls.h"
+#include "platform/sim/picture_box.h"
 #include "platform/toolkit.h"
 
 namespace quimbly::platform::sim {
@@ -33,7 +34,12 @@ class SimForm final : public Form {
   platform::TextBox& TextBox(std::string_view name) override;
   platform::Timer& Timer(std::string_view name) override;
   platform::MenuItem& MenuItem(std::string_view name) override;
+  platform::PictureBox& PictureBox(std::string_view name) override;
   void PopupMenu(Form& menuOwner, std::string_view menu, float xTwips) override;
+
+  // The window was uncovered: boxes without a persistent image ask for Paint.
+  void Uncover();
+  SimPictureBox& Picture(std::string_view name);
 
   const FormLayout& Layout() const { return layout_; }
   FormEvents& Events() { return events_; }
@@ -62,6 +68,7 @@ class SimForm final : public Form {
   std::map<std::string, std::unique_ptr<SimLabel>, std::less<>> labels_;
   std::map<std::string, std::unique_ptr<SimTextBox>, std::less<>> textBoxes_;
   std::map<std::string, std::unique_ptr<SimMenuItem>, std::less<>> menuItems_;
+  std::map<std::string, std::unique_ptr<SimPictureBox>, std::less<>> pictures_;
   std::vector<std::unique_ptr<SimTimer>> timers_;  // creation order breaks ties between due timers
   std::vector<std::vector<std::string>> popups_;
   float lastPopupX_ = 0;

@@ -94,6 +94,11 @@ void SimToolkit::Type(std::string_view form, std::string_view keys) {
 
 void SimToolkit::Tab(std::string_view form) { VisibleForm(*this, form).TabForward(); }
 
+void SimToolkit::Uncover(std::string_view form) {
+  SimForm& target = VisibleForm(*this, form);
+  Deliver([&target] { target.Uncover(); });
+}
+
 void SimToolkit::ClickAt(double clock, std::string_view form, std::string_view control) {
   scheduled_.push_back({clock, scheduledCount_++, [this, f = std::string(form), c = std::string(control)] {
                           SimForm& target = VisibleForm(*this, f);

@@ -40,6 +40,8 @@ class SimToolkit : public Toolkit {
   void Type(std::string_view form, std::string_view keys);
   void Key(std::string_view form, int key);
   void Tab(std::string_view form);
+  // Another window covered the form and has gone: it is drawn again.
+  void Uncover(std::string_view form);
   // A click at a time still to come, delivered when the clock reaches it.
   void ClickAt(double clock, std::string_view form, std::string_view control);
   // Keys typed at a time still to come.

@@ -4,12 +4,66 @@
 
 #include <string>
 
+#include "platform/box_raster.h"
+
 namespace quimbly::platform::win32 {
 
 ContainerWindow::ContainerWindow(std::string_view name, const ContainerStyle& style, FormEvents& events)
     : name_(name), events_(events), background_(CreateSolidBrush(style.background)), picture_(style.picture) {
   Create(style.exStyle, std::wstring(style.title).c_str(), style.style | WS_CLIPCHILDREN, style.bounds,
          style.parent);
+}
+
+ContainerWindow::~ContainerWindow() { SetAutoRedraw(false); }
+
+// Switching on starts the image from what the box shows without drawing.
+void ContainerWindow::SetAutoRedraw(bool on) {
+  if (on == autoRedraw_) return;
+  autoRedraw_ = on;
+  if (on) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    HDC screen = GetDC(hwnd());
+    imageDc_ = CreateCompatibleDC(screen);
+    image_ = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    ReleaseDC(hwnd(), screen);
+    imageOld_ = SelectObject(imageDc_, image_);
+    PaintBackground(imageDc_);
+  } else if (imageDc_ != nullptr) {
+    SelectObject(imageDc_, imageOld_);
+    DeleteObject(image_);
+    DeleteDC(imageDc_);
+    imageDc_ = nullptr;
+    image_ = nullptr;
+  }
+}
+
+float ContainerWindow::Width() const {
+  RECT r;
+  GetWindowRect(hwnd(), &r);
+  return static_cast<float>((r.right - r.left) * kTwipsPerPixel);
+}
+
+float ContainerWindow::Height() const {
+  RECT r;
+  GetWindowRect(hwnd(), &r);
+  return static_cast<float>((r.bottom - r.top) * kTwipsPerPixel);
+}
+
+// Only the pen the banners use is drawn: solid, inside the frame, copying.
+void ContainerWindow::Box(float x1, float y1, float x2, float y2, Colour colour) {
+  constexpr int kInsideSolid = 6;
+  constexpr int kCopyPen = 13;
+  if (drawStyle_ != kInsideSolid || drawMode_ != kCopyPen) return;
+  HDC dc = autoRedraw_ ? imageDc_ : target_;
+  if (dc == nullptr) return;
+  HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(colour));
+  for (const PixelRect& r : InsideFrameBox(x1, y1, x2, y2, drawWidth_)) {
+    const RECT fill{r.left, r.top, r.right, r.bottom};
+    FillRect(dc, &fill, brush);
+  }
+  DeleteObject(brush);
+  if (autoRedraw_ && target_ == nullptr) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 WindowlessLabel& ContainerWindow::AddLabel(const ControlLayout& layout) {
@@ -57,9 +111,29 @@ LRESULT ContainerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
   return Window::HandleMessage(message, wParam, lParam);
 }
 
+// A box with persistent drawing shows its image; one without is cleared and
+// drawn by its Paint handler, whose drawing may itself switch to an image.
 void ContainerWindow::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd(), &ps);
+  if (!autoRedraw_) {
+    PaintBackground(dc);
+    target_ = dc;
+    // For a debugger, and for tests that check how often a box is drawn anew.
+    OutputDebugStringA(("Paint " + std::string(name_) + "\n").c_str());
+    events_.Paint(name_);
+    target_ = nullptr;
+  }
+  if (autoRedraw_) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    BitBlt(dc, 0, 0, client.right, client.bottom, imageDc_, 0, 0, SRCCOPY);
+  }
+  for (const auto& label : labels_) label->Paint(dc);
+  EndPaint(hwnd(), &ps);
+}
+
+void ContainerWindow::PaintBackground(HDC dc) {
   RECT client;
   GetClientRect(hwnd(), &client);
   FillRect(dc, &client, background_);
@@ -72,8 +146,6 @@ void ContainerWindow::Paint() {
     SelectObject(source, old);
     DeleteDC(source);
   }
-  for (const auto& label : labels_) label->Paint(dc);
-  EndPaint(hwnd(), &ps);
 }
 
 // The label created last lies on top, as it is drawn last.

@@ -29,9 +29,19 @@ struct ContainerStyle {
   HBITMAP picture = nullptr;  // drawn unscaled at the top-left; owned by the caller
 };
 
-class ContainerWindow final : public Window {
+class ContainerWindow final : public Window, public platform::PictureBox {
  public:
   ContainerWindow(std::string_view name, const ContainerStyle& style, FormEvents& events);
+  ~ContainerWindow() override;
+
+  // Drawing, for a picture box.
+  void SetAutoRedraw(bool on) override;
+  void SetDrawStyle(int style) override { drawStyle_ = style; }
+  void SetDrawMode(int mode) override { drawMode_ = mode; }
+  void SetDrawWidth(int pixels) override { drawWidth_ = pixels; }
+  float Width() const override;
+  float Height() const override;
+  void Box(float x1, float y1, float x2, float y2, Colour colour) override;
 
   WindowlessLabel& AddLabel(const ControlLayout& layout);
   // WM_TIMER arrives here for a form's timers.
@@ -44,6 +54,7 @@ class ContainerWindow final : public Window {
 
  private:
   void Paint();
+  void PaintBackground(HDC dc);
   WindowlessLabel* LabelAt(POINT point);
   void Press(UINT message, POINT point);
   void Release(POINT point);
@@ -55,6 +66,15 @@ class ContainerWindow final : public Window {
   std::vector<std::unique_ptr<WindowlessLabel>> labels_;
   std::function<void(UINT_PTR)> onTimer_;
   std::function<void(bool)> onTab_;
+  // What drawing goes to: the persistent image, or the screen during Paint.
+  HDC target_ = nullptr;
+  bool autoRedraw_ = false;
+  HDC imageDc_ = nullptr;
+  HBITMAP image_ = nullptr;
+  HGDIOBJ imageOld_ = nullptr;
+  int drawStyle_ = 0;
+  int drawMode_ = 13;
+  int drawWidth_ = 1;
   WindowlessLabel* pressedLabel_ = nullptr;
   bool pressedSelf_ = false;
 };

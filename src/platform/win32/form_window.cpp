@@ -142,6 +142,13 @@ platform::Timer& FormWindow::Timer(std::string_view name) {
   NoSuchControl(layout_.name, name);
 }
 
+platform::PictureBox& FormWindow::PictureBox(std::string_view name) {
+  for (const auto& [pictureName, picture] : pictures_) {
+    if (pictureName == name) return *picture;
+  }
+  NoSuchControl(layout_.name, name);
+}
+
 platform::MenuItem& FormWindow::MenuItem(std::string_view name) {
   if (platform::MenuItem* item = menus_.Find(name)) return *item;
   NoSuchControl(layout_.name, name);

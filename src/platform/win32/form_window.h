@@ -43,6 +43,7 @@ class FormWindow final : public platform::Form {
   platform::TextBox& TextBox(std::string_view name) override;
   platform::Timer& Timer(std::string_view name) override;
   platform::MenuItem& MenuItem(std::string_view name) override;
+  platform::PictureBox& PictureBox(std::string_view name) override;
   void PopupMenu(Form& menuOwner, std::string_view menu, float xTwips) override;
 
  private:

@@ -3,6 +3,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/program.h"
 #include "profile/profile_store.h"
+#include "shell/banner.h"
 #include "shell/layouts/form3_layout.h"
 #include "shell/window_behaviours.h"
 
@@ -32,5 +33,12 @@ void Form3::Label2_Click() {
 }
 
 void Form3::Picture1_MouseDown() { DragWindow(program_.Windows(), *window_); }
+
+void Form3::Paint(std::string_view control) {
+  if (control == "Picture1") Picture1_Paint();
+}
+
+// Measured in twips like the other two windows' banners, so it shows their gradient.
+void Form3::Picture1_Paint() { PaintBanner(window_->PictureBox("Picture1")); }
 
 }  // namespace quimbly::shell

@@ -22,10 +22,13 @@ class Form3 final : public platform::FormEvents {
   void Click(std::string_view control) override;
   void MouseDown(std::string_view control) override;
   void CloseRequested() override;
+  void Paint(std::string_view control) override;
 
  private:
   void Label2_Click();
   void Picture1_MouseDown();
+
+  void Picture1_Paint();
 
   mainwindow::Program& program_;
   std::unique_ptr<platform::Form> window_;

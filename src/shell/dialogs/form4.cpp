@@ -6,6 +6,7 @@
 #include "mainwindow/form2.h"
 #include "mainwindow/program.h"
 #include "profile/profile_store.h"
+#include "shell/banner.h"
 #include "shell/layouts/form4_layout.h"
 #include "shell/pause.h"
 #include "shell/window_behaviours.h"
@@ -57,5 +58,11 @@ void Form4::Text1_KeyPress(int& key) {
 }
 
 void Form4::Picture1_Click() { DragWindow(program_.Windows(), *window_); }
+
+void Form4::Paint(std::string_view control) {
+  if (control == "Picture1") Picture1_Paint();
+}
+
+void Form4::Picture1_Paint() { PaintBanner(window_->PictureBox("Picture1")); }
 
 }  // namespace quimbly::shell

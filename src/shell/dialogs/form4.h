@@ -23,10 +23,13 @@ class Form4 final : public platform::FormEvents {
   void Click(std::string_view control) override;
   void KeyPress(std::string_view control, int& key) override;
   void CloseRequested() override;
+  void Paint(std::string_view control) override;
 
  private:
   void Text1_KeyPress(int& key);
   void Picture1_Click();
+
+  void Picture1_Paint();
 
   mainwindow::Program& program_;
   std::unique_ptr<platform::Form> window_;

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The three banners under Wine, pixel column by column against the gradient,
+# and the main window's banner drawn once: hidden and shown again, minimised
+# and restored, it comes back from its image, not from a new paint pass.
+source "$(dirname "$0")/lib.sh"
+export WINEDEBUG=-all,warn+debugstr
+
+start_host room
+remove_profile
+start_quimbly first-run
+shoot first-run-banner
+# A 161-pixel-wide box draws 159 columns inside its frame; the dialogs' 151.
+expect_banner 1 1 151 2295 0 14
+
+click 64 33
+xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9})
+xdotool type --delay 30 Jo
+click 144 32
+wait_gone '^Form3$'
+wait_until 10 find_main_window || fail "the main window did not show"
+sleep 0.5
+shoot main-banner
+# The "-" and "x" marks are drawn over the right end; below them the strip is bare.
+expect_banner 1 1 159 2415 0 14 126
+expect_banner 1 1 159 2415 12 14
+cp "$SHOT" "$WORK/main-first.rgb"
+main_x=$WIN_X main_y=$WIN_Y
+
+click 21 69  # File
+sleep 0.7
+xdotool key Down Return  # handle
+wait_until 10 find_window '^Form4$' || fail "the change-handle dialog did not show"
+sleep 0.3
+shoot change-handle-banner
+expect_banner 1 1 151 2295 0 14
+
+xdotool mousemove --sync $((WIN_X + 76)) $((WIN_Y + 33))
+xdotool key Return
+wait_gone '^Form4$'
+wait_until 10 find_main_window || fail "the main window did not come back"
+sleep 0.5
+shoot main-banner-shown-again
+cmp -s "$SHOT" "$WORK/main-first.rgb" || fail "the main window looks different after hiding and showing"
+
+click 132 4  # minimise
+sleep 0.5
+wine "$QUIMBLY_WIN_BUILD_DIR/window-probe.exe" --restore Quimbly >/dev/null
+sleep 0.7
+find_main_window
+[[ "$WIN_X,$WIN_Y" == "$main_x,$main_y" ]] || fail "restored at $WIN_X,$WIN_Y, not $main_x,$main_y"
+shoot main-banner-restored
+cmp -s "$SHOT" "$WORK/main-first.rgb" || fail "the main window looks different after minimise and restore"
+
+passes=$(paint_passes Picture2)
+[[ "$passes" == 1 ]] || fail "the main banner was painted $passes times"
+[[ $(paint_passes Form1) -ge 3 ]] || fail "the main window was not redrawn ($(paint_passes Form1) passes): nothing was tested"
+echo "PASS: three banners exact; the main banner painted once over $(paint_passes Form1) redraws of its window"
