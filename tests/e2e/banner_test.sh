@@ -34,7 +34,7 @@ sleep 0.3
 shoot change-handle-banner
 expect_banner 1 1 151 2295 0 14
 
-xdotool mousemove --sync $((WIN_X + 76)) $((WIN_Y + 33))
+point 76 33
 xdotool key Return
 wait_gone '^Form4$'
 wait_until 10 find_main_window || fail "the main window did not come back"

@@ -30,7 +30,7 @@ case ${1:?case} in
     [[ ! -e "$(profile_path)" ]] || fail "the profile is still there"
     [[ "$(window_state Quimbly)" == visible=0* ]] || fail "the main window is still shown"
     # The entry box has the focus: no click, just the pointer over the dialog.
-    xdotool mousemove --sync $((WIN_X + 76)) $((WIN_Y + 33))
+    point 76 33
     xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9})
     xdotool type --delay 30 Al
     xdotool key Return

@@ -26,25 +26,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# A Unix path as the Windows programs see it (Wine maps / to Z:).
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
-
-# Waits until the command succeeds, polling every 0.1 s for up to $1 seconds.
-wait_until() {
-  local seconds=$1
-  shift
-  local tries=$((seconds * 10))
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+# shellcheck source=../../scripts/lib/wine_desktop.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine_desktop.sh"
 
 # start_host DOCS [more demo-host options]: the demo host with those documents;
 # document k's transcript is $WORK/doc<k>.txt.
@@ -84,20 +67,6 @@ start_announced() {
   wait_for_lines "$(transcript)" 2 10
 }
 
-# find_window TITLE-REGEX: the viewable window with that title; sets WIN_*.
-find_window() {
-  local id
-  for id in $(xdotool search --name "$1" 2>/dev/null); do
-    xwininfo -id "$id" 2>/dev/null | grep -q IsViewable || continue
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    # shellcheck disable=SC2153
-    WIN_ID=$id WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
-    return 0
-  done
-  return 1
-}
-
-find_main_window() { find_window '^Quimbly'; }
 
 # What the window system says of a window of the utility (by title prefix):
 # "visible=0|1 iconic=0|1 topmost=0|1 rect=l,t,r,b".
@@ -105,32 +74,7 @@ window_state() {
   wine "$QUIMBLY_WIN_BUILD_DIR/window-probe.exe" "$1" 2>/dev/null | tr -d '\r' | sed 's/^.* visible=/visible=/'
 }
 
-# --- The profile ---------------------------------------------------------
-# A fresh prefix has no c:\windows\system, so the profile is in %APPDATA%.
-profile_path() {
-  local dir
-  for dir in "$WINEPREFIX"/drive_c/users/*/AppData/Roaming; do
-    [[ "$dir" == */Public/* ]] && continue
-    printf '%s/qbv1.ini' "$dir"
-    return
-  done
-  fail "no AppData folder in the prefix"
-}
-set_profile() { printf '[qbv1]\r\nHANDLE=%s\r\n' "$1" >"$(profile_path)"; }
-remove_profile() { rm -f "$(profile_path)"; }
-
 quimbly_alive() { kill -0 "$QUIMBLY_PID" 2>/dev/null; }
-
-# A left click at pixel x, y of the main window, through the X server.
-click() {
-  xdotool mousemove --sync $((WIN_X + $1)) $((WIN_Y + $2)) click 1
-}
-
-# The hotspots, at their centres; a picture box's inner area starts one pixel
-# inside its frame, so panel position p is window position p + 1 (+24 down).
-click_start() { click 77 69; }
-click_stop() { click 137 69; }
-click_reason() { click 125 106; }
 
 transcript() { printf '%s/doc%s.txt' "$WORK" "${1:-1}"; }
 line_count() { [[ -f "$1" ]] && wc -l <"$1" || echo 0; }
@@ -164,11 +108,6 @@ expect_bytes() {
     od -c "$1" >&2 || true
     fail "$1 differs from the expected bytes"
   fi
-}
-
-# The pixels of a rectangle of the screen, as raw RGB, into a file.
-grab() {
-  import -window root -crop "$3x$4+$1+$2" -depth 8 "rgb:$5"
 }
 
 # --- Pixels ---------------------------------------------------------------
@@ -233,15 +172,3 @@ expect_banner() {
 # channel, which the test must have switched on: WINEDEBUG=-all,warn+debugstr).
 paint_passes() { grep -ac "Paint $1\\\\n" "$WORK/quimbly.log" || true; }
 
-# Waits until no window with the title is on screen. Without a window
-# manager, Wine takes up to two seconds to take a hidden window off the screen.
-wait_gone() {
-  local id
-  gone() {
-    for id in $(xdotool search --name "$1" 2>/dev/null); do
-      xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && return 1
-    done
-    return 0
-  }
-  wait_until "${2:-10}" gone "$1" || fail "the window $1 is still on screen"
-}

@@ -47,7 +47,8 @@ shoot main-window-started
 
 # Dragged by its banner, in small steps as a hand would.
 from_x=$WIN_X from_y=$WIN_Y
-xdotool mousemove --sync $((WIN_X + 60)) $((WIN_Y + 8)) mousedown 1
+point 60 8
+xdotool mousedown 1
 for step in $(seq 10); do
   xdotool mousemove --sync $((from_x + 60 + step * 20)) $((from_y + 8 + step * 15))
   sleep 0.12

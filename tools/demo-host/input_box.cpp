@@ -35,6 +35,19 @@ std::string shown_text(HWND box) {
     return text;
 }
 
+// The real client renders the markup; the stand-in shows the text without it,
+// so the room reads as people in it would see it. The transcript keeps the bytes.
+std::string without_markup(const std::string& line) {
+    std::string text;
+    bool in_tag = false;
+    for (char c : line) {
+        if (c == '<') in_tag = true;
+        else if (c == '>' && in_tag) in_tag = false;
+        else if (!in_tag) text += c;
+    }
+    return text;
+}
+
 void append_to_view(HWND view, const std::string& line) {
     LRESULT length = edit_call(view, WM_GETTEXTLENGTH, 0, 0);
     edit_call(view, EM_SETSEL, static_cast<WPARAM>(length), length);
@@ -63,13 +76,13 @@ void post_line(Document& doc) {
 
     // Show the line first, so whoever sees it in the transcript can also see it on screen.
     if (doc.input == doc.view) {
-        doc.history += line + "\r\n";
+        doc.history += without_markup(line) + "\r\n";
         doc.kept.clear();
         doc.hand_edited = false;
         set_shown_text(doc.input, doc.history);
         move_caret_to_end(doc.input);
     } else {
-        append_to_view(doc.view, line);
+        append_to_view(doc.view, without_markup(line));
         doc.kept.clear();
         doc.hand_edited = false;
         set_shown_text(doc.input, "");

@@ -1,0 +1,117 @@
+# Driving Quimbly under Wine on an X display with real input: finding its
+# windows, clicking and typing through the X server, its profile in the
+# prefix, and a private display and prefix of its own. Used by the
+# end-to-end tests and by the run command's tour.
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# A Unix path as the Windows programs see it (Wine maps / to Z:).
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+# Waits until the command succeeds, polling every 0.1 s for up to $1 seconds.
+wait_until() {
+  local seconds=$1
+  shift
+  local tries=$((seconds * 10))
+  while ((tries-- > 0)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# find_window TITLE-REGEX: the viewable window with that title; sets WIN_*.
+find_window() {
+  local id
+  for id in $(xdotool search --name "$1" 2>/dev/null); do
+    xwininfo -id "$id" 2>/dev/null | grep -q IsViewable || continue
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    # shellcheck disable=SC2153
+    WIN_ID=$id WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
+    return 0
+  done
+  return 1
+}
+
+find_main_window() { find_window '^Quimbly'; }
+
+# A left click at pixel x, y of the window last found, through the X server.
+click() {
+  point "$1" "$2"
+  xdotool click 1
+}
+
+# Puts the pointer at pixel x, y of the window last found. (xdotool's --sync
+# would wait for a motion that never comes when the pointer is there already.)
+point() {
+  xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2))
+}
+
+# The hotspots, at their centres; a picture box's inner area starts one pixel
+# inside its frame, so panel position p is window position p + 1 (+24 down).
+click_start() { click 77 69; }
+click_stop() { click 137 69; }
+click_reason() { click 125 106; }
+
+# The pixels of a rectangle of the screen, as raw RGB, into a file.
+grab() {
+  import -window root -crop "$3x$4+$1+$2" -depth 8 "rgb:$5"
+}
+
+# --- The profile ---------------------------------------------------------
+# A fresh prefix has no c:\windows\system, so the profile is in %APPDATA%.
+profile_path() {
+  local dir
+  for dir in "$WINEPREFIX"/drive_c/users/*/AppData/Roaming; do
+    [[ "$dir" == */Public/* ]] && continue
+    printf '%s/qbv1.ini' "$dir"
+    return
+  done
+  fail "no AppData folder in the prefix"
+}
+set_profile() { printf '[qbv1]\r\nHANDLE=%s\r\n' "$1" >"$(profile_path)"; }
+remove_profile() { rm -f "$(profile_path)"; }
+
+# Waits until no window with the title is on screen. Without a window
+# manager, Wine takes up to two seconds to take a hidden window off the screen.
+wait_gone() {
+  local id
+  gone() {
+    for id in $(xdotool search --name "$1" 2>/dev/null); do
+      xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && return 1
+    done
+    return 0
+  }
+  wait_until "${2:-10}" gone "$1" || fail "the window $1 is still on screen"
+}
+
+# start_xvfb DIR: a private Xvfb on a display number nobody else uses; sets
+# DISPLAY and XVFB_PID.
+start_xvfb() {
+  rm -f "$1/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1/display" >"$1/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  wait_until 10 test -s "$1/display" || { cat "$1/xvfb.log" >&2; return 1; }
+  export DISPLAY=":$(tr -d '[:space:]' <"$1/display")"
+}
+
+# wine_env PREFIX: Wine quiet, without its add-on downloads, Windows-1252.
+wine_env() {
+  export WINEPREFIX=$1 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+  # The ANSI code page follows the locale: C.UTF-8 gives Windows-1252.
+  export LANG=C.UTF-8
+  unset LC_ALL
+}
+
+# make_prefix: the prefix named by WINEPREFIX, made once.
+make_prefix() {
+  [[ -f "$WINEPREFIX/system.reg" ]] && return 0
+  # A 64-bit-only Wine reports a missing 32-bit helper and a failure status
+  # even when the prefix is made; the prefix itself is what counts.
+  wineboot -i >"${WINEPREFIX%/}.wineboot.log" 2>&1 || true
+  wineserver -w  # the registry files are written when the server ends
+  [[ -f "$WINEPREFIX/system.reg" ]]
+}
