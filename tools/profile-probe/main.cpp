@@ -1,3 +1,5 @@
+// profile-probe --hold FILE SECONDS: opens the file without sharing it and
+// keeps it open that long, as another program holding the profile would.
 // profile-probe FOLDER: runs each scenario twice, once through the real
 // GetPrivateProfileStringA / WritePrivateProfileStringA on a file in FOLDER
 // and once through the portable profile format on bytes in memory, and
@@ -5,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -130,11 +133,25 @@ std::string Differences(const Outcome& real, const Outcome& model) {
   return out.str();
 }
 
+int Hold(const char* path, int seconds) {
+  const HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    std::fprintf(stderr, "cannot open %s\n", path);
+    return 1;
+  }
+  std::printf("holding %s\n", path);
+  std::fflush(stdout);
+  Sleep(static_cast<DWORD>(seconds) * 1000);
+  CloseHandle(file);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--hold") return Hold(argv[2], std::atoi(argv[3]));
   if (argc != 2) {
-    std::fprintf(stderr, "usage: profile-probe FOLDER\n");
+    std::fprintf(stderr, "usage: profile-probe FOLDER | --hold FILE SECONDS\n");
     return 2;
   }
   const std::string folder = argv[1];

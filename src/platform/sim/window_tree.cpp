@@ -86,6 +86,10 @@ std::vector<std::string> SimWindowSystem::PostedLines(WindowHandle document) con
   return w == nullptr ? std::vector<std::string>() : w->posted;
 }
 
+void SimWindowSystem::ClearPostedLines(WindowHandle document) {
+  if (Window* w = Find(document)) w->posted.clear();
+}
+
 std::string SimWindowSystem::DescribeCalls() const {
   std::ostringstream out;
   for (const Call& c : calls_) {

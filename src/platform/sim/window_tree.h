@@ -53,6 +53,7 @@ class SimWindowSystem : public WindowSystem {
   bool Topmost(WindowHandle window) const;
   std::string Text(WindowHandle window) const;              // bytes
   std::vector<std::string> PostedLines(WindowHandle document) const;  // bytes
+  void ClearPostedLines(WindowHandle document);
 
   const std::vector<Call>& Calls() const { return calls_; }
   void ClearCalls() { calls_.clear(); }
