@@ -14,4 +14,4 @@ ensure_packages() {
 
 # What building the exe and running it under Wine takes.
 WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64)
-WINE_PACKAGES=(wine wine64 xvfb xdotool imagemagick)
+WINE_PACKAGES=(wine wine64 xvfb xdotool x11-utils imagemagick procps)

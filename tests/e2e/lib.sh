@@ -25,6 +25,7 @@ cleanup() {
   done
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM  # a killed test still ends what it started
 
 # shellcheck source=../../scripts/lib/wine_desktop.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine_desktop.sh"

@@ -60,32 +60,16 @@ void SimToolkit::Run(const std::function<void()>& program) {
   Deliver(program);
 }
 
-void SimToolkit::Click(std::string_view formName, std::string_view control) {
-  if (ended_) return;
-  SimForm& form = VisibleForm(*this, formName);
-  Deliver([&form, name = std::string(control)] {
-    form.Focus(name);
-    form.Events().Click(name);
-  });
+void SimToolkit::Click(std::string_view form, std::string_view control) {
+  if (!ended_) Deliver([this, f = std::string(form), c = std::string(control)] { Press(f, c, true); });
 }
 
-void SimToolkit::MouseDown(std::string_view formName, std::string_view control) {
-  if (ended_) return;
-  SimForm& form = VisibleForm(*this, formName);
-  Deliver([&form, name = std::string(control)] {
-    form.Focus(name);
-    form.Events().MouseDown(name);
-  });
+void SimToolkit::MouseDown(std::string_view form, std::string_view control) {
+  if (!ended_) Deliver([this, f = std::string(form), c = std::string(control)] { Press(f, c, false); });
 }
 
-void SimToolkit::Key(std::string_view formName, int key) {
-  if (ended_) return;
-  SimForm& form = VisibleForm(*this, formName);
-  const ControlLayout& focused = form.Control(form.Focused());
-  Deliver([&form, &focused, key]() mutable {
-    form.Events().KeyPress(focused.name, key);
-    if (key != 0 && focused.kind == ControlKind::TextBox) ApplyKey(form.TextBox(focused.name), key);
-  });
+void SimToolkit::Key(std::string_view form, int key) {
+  if (!ended_) Deliver([this, f = std::string(form), key] { Keys(f, std::string(1, static_cast<char>(key))); });
 }
 
 void SimToolkit::Type(std::string_view form, std::string_view keys) {
@@ -100,25 +84,35 @@ void SimToolkit::Uncover(std::string_view form) {
 }
 
 void SimToolkit::ClickAt(double clock, std::string_view form, std::string_view control) {
-  scheduled_.push_back({clock, scheduledCount_++, [this, f = std::string(form), c = std::string(control)] {
-                          SimForm& target = VisibleForm(*this, f);
-                          target.Focus(c);
-                          target.Events().Click(c);
-                        }});
+  scheduled_.push_back(
+      {clock, scheduledCount_++, [this, f = std::string(form), c = std::string(control)] { Press(f, c, true); }});
 }
 
 void SimToolkit::TypeAt(double clock, std::string_view form, std::string_view keys) {
-  scheduled_.push_back({clock, scheduledCount_++, [this, f = std::string(form), k = std::string(keys)] {
-                          for (const char c : k) {
-                            SimForm& target = VisibleForm(*this, f);
-                            const ControlLayout& focused = target.Control(target.Focused());
-                            int key = static_cast<unsigned char>(c);
-                            target.Events().KeyPress(focused.name, key);
-                            if (key != 0 && focused.kind == ControlKind::TextBox) {
-                              ApplyKey(target.TextBox(focused.name), key);
-                            }
-                          }
-                        }});
+  scheduled_.push_back({clock, scheduledCount_++, [this, f = std::string(form), k = std::string(keys)] { Keys(f, k); }});
+}
+
+// A press takes the focus where it can, then the control hears of it.
+void SimToolkit::Press(const std::string& formName, const std::string& control, bool click) {
+  SimForm& form = VisibleForm(*this, formName);
+  form.Focus(control);
+  if (click) {
+    form.Events().Click(control);
+  } else {
+    form.Events().MouseDown(control);
+  }
+}
+
+// Each key goes to the focused control's KeyPress first; what the handler
+// leaves of it reaches a text box.
+void SimToolkit::Keys(const std::string& formName, const std::string& keys) {
+  for (const char c : keys) {
+    SimForm& form = VisibleForm(*this, formName);
+    const ControlLayout& focused = form.Control(form.Focused());
+    int key = static_cast<unsigned char>(c);
+    form.Events().KeyPress(focused.name, key);
+    if (key != 0 && focused.kind == ControlKind::TextBox) ApplyKey(form.TextBox(focused.name), key);
+  }
 }
 
 void SimToolkit::AdvanceSeconds(double seconds) {

@@ -72,6 +72,8 @@ class SimToolkit : public Toolkit {
     std::function<void()> event;
   };
 
+  void Press(const std::string& form, const std::string& control, bool click);
+  void Keys(const std::string& form, const std::string& keys);
   void Post(std::function<void()> event);
   void Deliver(std::function<void()> event);
   void RunPending();
