@@ -21,7 +21,10 @@ no_process_left() {
   wait_until 15 ended || fail "the utility did not end"
   ! ps -eo args | grep -q '[q]uimbly\.exe' || fail "a utility process is left behind"
 }
-hold_seconds() { wine "$QUIMBLY_WIN_BUILD_DIR/profile-probe.exe" --hold "$(winpath "$1")" "$2" >"$WORK/hold.log" 2>&1 & }
+hold_seconds() {  # the holder is ended with the test, so no later test finds the file held
+  wine "$QUIMBLY_WIN_BUILD_DIR/profile-probe.exe" --hold "$(winpath "$1")" "$2" >"$WORK/hold.log" 2>&1 &
+  STARTED_PIDS+=($!)
+}
 change_handle_to() {  # File > handle, then type the handle and Enter
   click 21 69
   sleep 0.7
