@@ -15,6 +15,15 @@ namespace {
   throw std::logic_error(std::string(form) + " has no such control: " + std::string(name));
 }
 
+template <typename Control>
+Control& Named(const std::vector<std::pair<std::string_view, std::unique_ptr<Control>>>& controls,
+               std::string_view form, std::string_view name) {
+  for (const auto& [controlName, control] : controls) {
+    if (controlName == name) return *control;
+  }
+  NoSuchControl(form, name);
+}
+
 // The outer rectangle for the layout's client size. A popup given
 // CW_USEDEFAULT goes where the window system places popups.
 RECT FormBounds(const FormLayout& layout, DWORD style) {
@@ -128,12 +137,7 @@ platform::Label& FormWindow::Label(std::string_view name) {
   NoSuchControl(layout_.name, name);
 }
 
-platform::TextBox& FormWindow::TextBox(std::string_view name) {
-  for (const auto& [boxName, box] : textBoxes_) {
-    if (boxName == name) return *box;
-  }
-  NoSuchControl(layout_.name, name);
-}
+platform::TextBox& FormWindow::TextBox(std::string_view name) { return Named(textBoxes_, layout_.name, name); }
 
 platform::Timer& FormWindow::Timer(std::string_view name) {
   for (const auto& timer : timers_) {
@@ -142,12 +146,7 @@ platform::Timer& FormWindow::Timer(std::string_view name) {
   NoSuchControl(layout_.name, name);
 }
 
-platform::PictureBox& FormWindow::PictureBox(std::string_view name) {
-  for (const auto& [pictureName, picture] : pictures_) {
-    if (pictureName == name) return *picture;
-  }
-  NoSuchControl(layout_.name, name);
-}
+platform::PictureBox& FormWindow::PictureBox(std::string_view name) { return Named(pictures_, layout_.name, name); }
 
 platform::MenuItem& FormWindow::MenuItem(std::string_view name) {
   if (platform::MenuItem* item = menus_.Find(name)) return *item;
@@ -172,11 +171,7 @@ void FormWindow::PopupMenu(Form& menuOwner, std::string_view menu, float xTwips)
 }
 
 ContainerWindow& FormWindow::ContainerOf(const ControlLayout& control) {
-  if (control.container.empty()) return *surface_;
-  for (const auto& [name, picture] : pictures_) {
-    if (name == control.container) return *picture;
-  }
-  NoSuchControl(layout_.name, control.container);
+  return control.container.empty() ? *surface_ : Named(pictures_, layout_.name, control.container);
 }
 
 void FormWindow::MoveFocus(bool backwards) {
