@@ -11,8 +11,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   CreateWindowExW(0, wc.lpszClassName, L"bench spin", WS_POPUP | WS_VISIBLE, 600, 0, 161, 121, nullptr, nullptr,
                   instance, nullptr);
   MSG message;
-  const ULONGLONG end = GetTickCount64() + 2000;
-  while (GetTickCount64() < end) {
+  // Elapsed ticks, unsigned, so a wrap of the 32-bit count does no harm.
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < 2000) {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
+#include <cstdlib>
 #include <string>
 
 #include "platform/win32/colours.h"
@@ -11,8 +11,12 @@
 namespace quimbly::platform::win32 {
 namespace {
 
+// Control names come from the fixed layout tables, so a miss is a programming
+// error: say so to a debugger and stop there, rather than carry the C++
+// exception machinery into the exe for it.
 [[noreturn]] void NoSuchControl(std::string_view form, std::string_view name) {
-  throw std::logic_error(std::string(form) + " has no such control: " + std::string(name));
+  OutputDebugStringA((std::string(form) + " has no such control: " + std::string(name) + "\n").c_str());
+  std::abort();
 }
 
 template <typename Control>
@@ -57,8 +61,8 @@ FormWindow::FormWindow(const FormLayout& layout, FormEvents& events, const FormR
   });
   surface_->OnTab([this](bool backwards) { MoveFocus(backwards); });
   BuildControls(resources);
-  std::stable_sort(focusOrder_.begin(), focusOrder_.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  // Tab indices are unique within a form, so a plain sort keeps the order.
+  std::sort(focusOrder_.begin(), focusOrder_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 }
 
 void FormWindow::BuildControls(const FormResources& resources) {
@@ -154,7 +158,8 @@ platform::MenuItem& FormWindow::MenuItem(std::string_view name) {
 }
 
 void FormWindow::PopupMenu(Form& menuOwner, std::string_view menu, float xTwips) {
-  auto& owner = dynamic_cast<FormWindow&>(menuOwner);
+  // Every form this backend hands out is a FormWindow.
+  auto& owner = static_cast<FormWindow&>(menuOwner);
   const HMENU popup = owner.menus_.PopupOf(menu);
   if (popup == nullptr) NoSuchControl(owner.layout_.name, menu);
   POINT at{static_cast<LONG>(std::lround(xTwips / kTwipsPerPixel)), 0};
