@@ -62,9 +62,15 @@ grab() {
 }
 
 # --- The profile ---------------------------------------------------------
-# A fresh prefix has no c:\windows\system, so the profile is in %APPDATA%.
+# Where the utility keeps it: the legacy c:\windows\system when that folder
+# is there (a prefix that runs 32-bit programs has it; the tests run as its
+# owner, so it takes a new file), else the user's AppData.
 profile_path() {
   local dir
+  if [[ -d "$WINEPREFIX/drive_c/windows/system" ]]; then
+    printf '%s/drive_c/windows/system/qbv1.ini' "$WINEPREFIX"
+    return
+  fi
   for dir in "$WINEPREFIX"/drive_c/users/*/AppData/Roaming; do
     [[ "$dir" == */Public/* ]] && continue
     printf '%s/qbv1.ini' "$dir"
@@ -106,12 +112,32 @@ wine_env() {
   unset LC_ALL
 }
 
-# make_prefix: the prefix named by WINEPREFIX, made once.
+# make_prefix: the prefix named by WINEPREFIX, made once; with Wine's 32-bit
+# half installed it runs 32-bit and 64-bit programs alike.
 make_prefix() {
   [[ -f "$WINEPREFIX/system.reg" ]] && return 0
-  # A 64-bit-only Wine reports a missing 32-bit helper and a failure status
-  # even when the prefix is made; the prefix itself is what counts.
   wineboot -i >"${WINEPREFIX%/}.wineboot.log" 2>&1 || true
   wineserver -w  # the registry files are written when the server ends
-  [[ -f "$WINEPREFIX/system.reg" ]]
+  [[ -f "$WINEPREFIX/system.reg" && -d "$WINEPREFIX/drive_c/windows/syswow64" ]]
+}
+
+# pe_bits EXE: 32 or 64, from the optional header's magic.
+pe_bits() {
+  local header magic
+  header=$(od -An -tu4 -j 60 -N 4 "$1" | tr -d ' ')
+  magic=$(od -An -tx2 -j $((header + 24)) -N 2 "$1" | tr -d ' ')
+  case $magic in
+    10b) echo 32 ;;
+    20b) echo 64 ;;
+    *) fail "$1 is not a Windows program" ;;
+  esac
+}
+
+# The 64-bit loader; Debian keeps it out of PATH.
+WINE64=$(command -v wine64 || echo /usr/lib/wine/wine64)
+
+# wine_exe EXE [ARGS]: runs a Windows program with the loader of its own
+# bitness (the plain "wine" would first start its 32-bit loader for either).
+wine_exe() {
+  if [[ $(pe_bits "$1") == 64 ]]; then "$WINE64" "$@"; else wine "$@"; fi
 }

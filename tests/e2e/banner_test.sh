@@ -44,7 +44,7 @@ cmp -s "$SHOT" "$WORK/main-first.rgb" || fail "the main window looks different a
 
 click 132 4  # minimise
 sleep 0.5
-wine "$QUIMBLY_WIN_BUILD_DIR/window-probe.exe" --restore Quimbly >/dev/null
+wine_exe "$PROBES_DIR/window-probe.exe" --restore Quimbly >/dev/null
 sleep 0.7
 find_main_window
 [[ "$WIN_X,$WIN_Y" == "$main_x,$main_y" ]] || fail "restored at $WIN_X,$WIN_Y, not $main_x,$main_y"

@@ -47,7 +47,8 @@ case ${1:?case} in
     sleep 0.5
     [[ "$(window_state Quimbly)" == *iconic=0* ]] || fail "a press below the mark minimised"
     click 132 4
-    wait_until 5 bash -c "[[ \"\$(wine '$QUIMBLY_WIN_BUILD_DIR/window-probe.exe' Quimbly 2>/dev/null)\" == *iconic=1* ]]" ||
+    iconic() { [[ "$(window_state Quimbly)" == *iconic=1* ]]; }
+    wait_until 5 iconic ||
       fail "the mark did not minimise: $(window_state Quimbly)"
     announced | expect_bytes "$(transcript)"
     ;;

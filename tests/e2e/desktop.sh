@@ -1,47 +1,67 @@
 #!/usr/bin/env bash
-# A private desktop for one end-to-end run: its own Xvfb display and its own
-# fresh Wine prefix, both ended by process id at the end.
-#   desktop.sh up STATE_DIR     start them; write STATE_DIR/env for the tests
-#   desktop.sh down STATE_DIR   end them and remove the prefix
+# Private desktops for one end-to-end run, so that tests can run side by
+# side: desktop k has its own Xvfb display and its own fresh Wine prefix
+# (which runs 32-bit and 64-bit programs), both ended by process id at the end.
+#   desktop.sh up STATE_DIR COUNT   start them; write STATE_DIR/desktop-k/env
+#   desktop.sh down STATE_DIR       end them and remove the prefixes
 set -euo pipefail
-source "$(dirname "$0")/../../scripts/lib/wine_desktop.sh"
+here=$(dirname "$0")
+source "$here/../../scripts/lib/wine_desktop.sh"
 
 action=${1:?up or down}
 state=${2:?state directory}
 
-up() {
-  local missing=()
-  for tool in wine wineboot wineserver Xvfb xdotool xwininfo import; do
-    command -v "$tool" >/dev/null || missing+=("$tool")
-  done
-  ((${#missing[@]} == 0)) || fail "end-to-end tests cannot run: missing ${missing[*]} (scripts/test installs them)"
-  rm -rf "$state"
-  mkdir -p "$state"
-  start_xvfb "$state" || fail "Xvfb did not start"
-  echo "$XVFB_PID" >"$state/xvfb.pid"
-  wine_env "$state/prefix"
-  # One prefix per run: making one takes several seconds, too slow for every test.
-  make_prefix || fail "Wine could not make a prefix (see $state/prefix.wineboot.log)"
-  cat >"$state/env" <<ENV
+# One desktop, in its own folder; run in the background, one per desktop.
+up_one() {
+  local dir=$1
+  mkdir -p "$dir"
+  start_xvfb "$dir" || fail "Xvfb did not start"
+  echo "$XVFB_PID" >"$dir/xvfb.pid"
+  wine_env "$dir/prefix"
+  # Making a prefix takes many seconds: once per run, not per test.
+  make_prefix || fail "Wine could not make a prefix for 32- and 64-bit programs (see $dir/prefix.wineboot.log)"
+  cat >"$dir/env" <<ENV
 export DISPLAY='$DISPLAY'
 export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 export LANG=C.UTF-8
 unset LC_ALL
 ENV
-  echo "desktop up: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"
+  echo "desktop $dir up: DISPLAY=$DISPLAY"
+}
+
+up() {
+  local count=${1:?number of desktops} missing=() tool k
+  for tool in wine "$WINE64" wineboot wineserver Xvfb xdotool xwininfo import; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+  done
+  ((${#missing[@]} == 0)) || fail "end-to-end tests cannot run: missing ${missing[*]} (scripts/test installs them)"
+  /usr/lib/wine/wine --version >/dev/null 2>&1 ||
+    fail "end-to-end tests cannot run: 32-bit programs do not run here (scripts/test sets that up)"
+  rm -rf "$state"
+  mkdir -p "$state"
+  local pids=()
+  for ((k = 0; k < count; k++)); do
+    up_one "$state/desktop-$k" &
+    pids+=($!)
+  done
+  for k in "${!pids[@]}"; do
+    wait "${pids[$k]}" || fail "desktop $k did not come up"
+  done
 }
 
 down() {
   [[ -d "$state" ]] || exit 0
-  if [[ -d "$state/prefix" ]]; then
-    wine_env "$state/prefix"
-    wineserver -k 2>/dev/null || true
-  fi
-  if [[ -s "$state/xvfb.pid" ]]; then
-    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
-  fi
-  rm -rf "$state/prefix"
-  echo "desktop down"
+  local dir
+  for dir in "$state"/desktop-*; do
+    if [[ -d "$dir/prefix" ]]; then
+      WINEPREFIX=$dir/prefix wineserver -k 2>/dev/null || true
+    fi
+    if [[ -s "$dir/xvfb.pid" ]]; then
+      kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
+    fi
+    rm -rf "$dir/prefix"
+  done
+  echo "desktops down"
 }
 
-"$action"
+"$action" "${@:3}"

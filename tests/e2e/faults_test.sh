@@ -17,12 +17,20 @@
 source "$(dirname "$0")/lib.sh"
 
 ended() { ! quimbly_alive; }
+# The utility's processes on this test's desktop (other desktops run their own).
+utility_processes() {
+  local pid
+  for pid in $(pgrep -f 'quimbly\.exe'); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+  done
+}
+attrib() { "$WINE64" cmd /c attrib "$@" >/dev/null 2>&1; }
 no_process_left() {
   wait_until 15 ended || fail "the utility did not end"
-  ! ps -eo args | grep -q '[q]uimbly\.exe' || fail "a utility process is left behind"
+  ! utility_processes | grep -q . || fail "a utility process is left behind: $(utility_processes)"
 }
 hold_seconds() {  # the holder is ended with the test, so no later test finds the file held
-  wine "$QUIMBLY_WIN_BUILD_DIR/profile-probe.exe" --hold "$(winpath "$1")" "$2" >"$WORK/hold.log" 2>&1 &
+  wine_exe "$PROBES_DIR/profile-probe.exe" --hold "$(winpath "$1")" "$2" >"$WORK/hold.log" 2>&1 &
   STARTED_PIDS+=($!)
 }
 change_handle_to() {  # File > handle, then type the handle and Enter
@@ -89,7 +97,7 @@ case ${1:?case} in
     ;;
   read-only-profile)
     set_profile Jo
-    wine cmd /c attrib +r "$(winpath "$(profile_path)")" >/dev/null 2>&1
+    attrib +r "$(winpath "$(profile_path)")"
     start_host room
     start_quimbly
     wait_for_lines "$(transcript)" 2 10
@@ -102,17 +110,17 @@ case ${1:?case} in
     close_mark
     wait_for_lines "$(transcript)" 4 15
     { line_by; line_loaded Jo; line_by; line_unloaded "$stored"; } | expect_bytes "$(transcript)"
-    wine cmd /c attrib -r "$(winpath "$(profile_path)")" >/dev/null 2>&1
+    attrib -r "$(winpath "$(profile_path)")"
     ;;
   hidden-profile)
     set_profile Jo
-    wine cmd /c attrib +h "$(winpath "$(profile_path)")" >/dev/null 2>&1
+    attrib +h "$(winpath "$(profile_path)")"
     start_host room
     start_quimbly first-run
     sleep 2.5
     [[ ! -s "$(transcript)" ]] || fail "something was posted"
     [[ "$(window_state Quimbly)" == visible=0* ]] || fail "the main window shows"
-    wine cmd /c attrib -h "$(winpath "$(profile_path)")" >/dev/null 2>&1
+    attrib -h "$(winpath "$(profile_path)")"
     find_window '^Form3$'
     xdotool key alt+F4  # leave the first run
     ;;

@@ -15,7 +15,8 @@ esac
 start_host "$docs"
 set_profile Jo
 start_quimbly
-sleep 3  # past the start-up announcement
+# Past the start-up announcement: a click during its pause would come first.
+if [[ "$target" == none ]]; then sleep 3; else wait_for_lines "$(transcript "$target")" 2 15; fi
 click_start
 click_stop
 

@@ -3,16 +3,22 @@
 # transcript as bytes. Each test sources this and ends what it started.
 set -euo pipefail
 
-: "${E2E_STATE:?E2E_STATE names the desktop made by desktop.sh}"
-: "${QUIMBLY_WIN_BUILD_DIR:?QUIMBLY_WIN_BUILD_DIR names the mingw build}"
+: "${E2E_STATE:?E2E_STATE names the desktops made by desktop.sh}"
+# The utility and the demo host under test, each 32- or 64-bit, and the probes.
+: "${QUIMBLY_EXE:?QUIMBLY_EXE names the quimbly.exe under test}"
+: "${HOST_EXE:?HOST_EXE names the demo-host.exe to run beside it}"
+: "${PROBES_DIR:?PROBES_DIR names the build with window-probe.exe and profile-probe.exe}"
+[[ -f "$QUIMBLY_EXE" && -f "$HOST_EXE" ]] || { echo "build the mingw32 and mingw64 presets first" >&2; exit 1; }
+
+# The desktop CTest gave this test ("id:K,slots:1"), or the first one.
+desktop=${CTEST_RESOURCE_GROUP_0_DESKTOPS:-id:0}
+desktop=${desktop#id:}
+DESKTOP=$E2E_STATE/desktop-${desktop%%,*}
 # shellcheck source=/dev/null
-source "$E2E_STATE/env"
+source "$DESKTOP/env"
+echo "on $(basename "$DESKTOP"): $(basename "$(dirname "$QUIMBLY_EXE")")/quimbly.exe beside $(basename "$(dirname "$HOST_EXE")")/demo-host.exe"
 
-QUIMBLY_EXE="$QUIMBLY_WIN_BUILD_DIR/quimbly.exe"
-HOST_EXE="$QUIMBLY_WIN_BUILD_DIR/demo-host.exe"
-[[ -f "$QUIMBLY_EXE" && -f "$HOST_EXE" ]] || { echo "build the mingw preset first" >&2; exit 1; }
-
-WORK=$(mktemp -d "$E2E_STATE/test.XXXXXX")
+WORK=$(mktemp -d "$DESKTOP/test.XXXXXX")
 STARTED_PIDS=()
 
 cleanup() {
@@ -36,7 +42,7 @@ start_host() {
   local docs=$1
   shift
   rm -f "$WORK/ready"
-  wine "$HOST_EXE" --docs "$docs" --transcript-dir "$(winpath "$WORK")" --ready "$(winpath "$WORK/ready")" "$@" \
+  wine_exe "$HOST_EXE" --docs "$docs" --transcript-dir "$(winpath "$WORK")" --ready "$(winpath "$WORK/ready")" "$@" \
     >>"$WORK/host.log" 2>&1 &
   HOST_PID=$!
   STARTED_PIDS+=("$HOST_PID")
@@ -51,7 +57,7 @@ stop_host() {
 # start_quimbly [main|first-run]: starts the utility and waits for the window
 # it should show first; sets QUIMBLY_PID and WIN_* for that window.
 start_quimbly() {
-  wine "$QUIMBLY_EXE" >>"$WORK/quimbly.log" 2>&1 &
+  wine_exe "$QUIMBLY_EXE" >>"$WORK/quimbly.log" 2>&1 &
   QUIMBLY_PID=$!
   STARTED_PIDS+=("$QUIMBLY_PID")
   case ${1:-main} in
@@ -72,7 +78,7 @@ start_announced() {
 # What the window system says of a window of the utility (by title prefix):
 # "visible=0|1 iconic=0|1 topmost=0|1 rect=l,t,r,b".
 window_state() {
-  wine "$QUIMBLY_WIN_BUILD_DIR/window-probe.exe" "$1" 2>/dev/null | tr -d '\r' | sed 's/^.* visible=/visible=/'
+  wine_exe "$PROBES_DIR/window-probe.exe" "$1" 2>/dev/null | tr -d '\r' | sed 's/^.* visible=/visible=/'
 }
 
 quimbly_alive() { kill -0 "$QUIMBLY_PID" 2>/dev/null; }

@@ -4,11 +4,11 @@
 # difference in what is read or in the file's bytes.
 source "$(dirname "$0")/lib.sh"
 
-PROBE_EXE="$QUIMBLY_WIN_BUILD_DIR/profile-probe.exe"
-[[ -f "$PROBE_EXE" ]] || fail "no $PROBE_EXE: build the profile-probe target of the mingw preset"
+PROBE_EXE="$PROBES_DIR/profile-probe.exe"
+[[ -f "$PROBE_EXE" ]] || fail "no $PROBE_EXE: build the profile-probe target"
 
 mkdir -p "$WORK/profiles"
-if ! wine "$PROBE_EXE" "$(winpath "$WORK/profiles")" >"$WORK/probe.log" 2>&1; then
+if ! wine_exe "$PROBE_EXE" "$(winpath "$WORK/profiles")" >"$WORK/probe.log" 2>&1; then
   tr -d '\r' <"$WORK/probe.log" >&2
   fail "the profile format differs from the real profile functions"
 fi

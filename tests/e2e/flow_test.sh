@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The whole flow in one run, with real input only: the first-run dialog takes
+# a handle, the main window shows without a word to the room, then Start, one
+# real minute, Stop and the close mark. The room receives exactly these lines;
+# the handle is announced from the next start-up on, so this run's unloaded
+# line has none.
+source "$(dirname "$0")/lib.sh"
+
+start_host room
+remove_profile
+start_quimbly first-run
+click 64 33
+xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9})
+xdotool type --delay 30 Jo
+click 144 32  # "ok"
+wait_until 10 find_main_window || fail "the main window did not show after ok"
+printf '[qbv1]\r\nHANDLE=Jo\r\n' | expect_bytes "$(profile_path)"
+
+click_start
+started_at=$(date +%s)
+wait_for_lines "$(transcript)" 1 10
+echo "waiting for the first tick (60 s)"
+wait_for_lines "$(transcript)" 3 80
+ticked_after=$(($(date +%s) - started_at))
+((ticked_after >= 58)) || fail "the first tick came after ${ticked_after} s, not a minute"
+click_stop
+wait_for_lines "$(transcript)" 4 10
+
+click 148 8  # the close mark
+wait_until 15 bash -c "! kill -0 $QUIMBLY_PID 2>/dev/null" || fail "the utility did not end after the close mark"
+{
+  line_started
+  line_idle
+  line_time 1 "reason..."
+  line_stopped
+  line_by
+  line_unloaded ""
+} | expect_bytes "$(transcript)"
+echo "PASS: first run, Start, a tick after ${ticked_after} s, Stop and close, every line exact"
