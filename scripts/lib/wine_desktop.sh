@@ -127,8 +127,8 @@ pe_bits() {
   header=$(od -An -tu4 -j 60 -N 4 "$1" | tr -d ' ')
   magic=$(od -An -tx2 -j $((header + 24)) -N 2 "$1" | tr -d ' ')
   case $magic in
-    10b) echo 32 ;;
-    20b) echo 64 ;;
+    010b) echo 32 ;;
+    020b) echo 64 ;;
     *) fail "$1 is not a Windows program" ;;
   esac
 }
@@ -139,5 +139,17 @@ WINE64=$(command -v wine64 || echo /usr/lib/wine/wine64)
 # wine_exe EXE [ARGS]: runs a Windows program with the loader of its own
 # bitness (the plain "wine" would first start its 32-bit loader for either).
 wine_exe() {
-  if [[ $(pe_bits "$1") == 64 ]]; then "$WINE64" "$@"; else wine "$@"; fi
+  local bits
+  bits=$(pe_bits "$1") || exit 1
+  if [[ $bits == 64 ]]; then "$WINE64" "$@"; else wine "$@"; fi
+}
+
+# prefix_processes REGEX: the processes of this prefix whose command line
+# matches (other prefixes, other desktops, run their own).
+prefix_processes() {
+  local pid
+  for pid in $(pgrep -f "$1"); do
+    grep -qzxF "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null && echo "$pid"
+  done
+  return 0
 }

@@ -31,7 +31,7 @@ ENV
 
 up() {
   local count=${1:?number of desktops} missing=() tool k
-  for tool in wine "$WINE64" wineboot wineserver Xvfb xdotool xwininfo import; do
+  for tool in wine "$WINE64" wineboot wineserver Xvfb xdotool xclip xwininfo import; do
     command -v "$tool" >/dev/null || missing+=("$tool")
   done
   ((${#missing[@]} == 0)) || fail "end-to-end tests cannot run: missing ${missing[*]} (scripts/test installs them)"

@@ -29,6 +29,10 @@ cleanup() {
   for pid in "${STARTED_PIDS[@]}"; do
     wait "$pid" 2>/dev/null || true
   done
+  # Whatever these programs started in turn goes too, so no later test meets it.
+  for pid in $(prefix_processes '(quimbly|demo-host|profile-probe)\.exe'); do
+    kill "$pid" 2>/dev/null || true
+  done
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM  # a killed test still ends what it started
