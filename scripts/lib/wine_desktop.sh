@@ -136,13 +136,18 @@ pe_bits() {
 # The 64-bit loader; Debian keeps it out of PATH.
 WINE64=$(command -v wine64 || echo /usr/lib/wine/wine64)
 
-# wine_exe EXE [ARGS]: runs a Windows program with the loader of its own
-# bitness (the plain "wine" would first start its 32-bit loader for either).
-wine_exe() {
+# wine_loader EXE: the Wine loader of the program's own bitness (the plain
+# "wine" would first start its 32-bit loader for either).
+wine_loader() {
   local bits
   bits=$(pe_bits "$1") || exit 1
-  if [[ $bits == 64 ]]; then "$WINE64" "$@"; else wine "$@"; fi
+  if [[ $bits == 64 ]]; then echo "$WINE64"; else echo wine; fi
 }
+
+# wine_exe EXE [ARGS]: runs a Windows program in the foreground. To start one
+# in the background, run "$(wine_loader EXE)" EXE ARGS & so that $! is the
+# program's own process, not a subshell's.
+wine_exe() { "$(wine_loader "$1")" "$@"; }
 
 # prefix_processes REGEX: the processes of this prefix whose command line
 # matches (other prefixes, other desktops, run their own).

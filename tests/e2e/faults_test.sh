@@ -25,7 +25,7 @@ no_process_left() {
   [[ -z "$left" ]] || fail "a utility process is left behind: $left"
 }
 hold_seconds() {  # the holder is ended with the test, so no later test finds the file held
-  wine_exe "$PROBES_DIR/profile-probe.exe" --hold "$(winpath "$1")" "$2" >"$WORK/hold.log" 2>&1 &
+  "$(wine_loader "$PROBES_DIR/profile-probe.exe")" "$PROBES_DIR/profile-probe.exe" --hold "$(winpath "$1")" "$2" >"$WORK/hold.log" 2>&1 &
   STARTED_PIDS+=($!)
 }
 change_handle_to() {  # File > handle, then type the handle and Enter

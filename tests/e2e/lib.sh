@@ -46,7 +46,7 @@ start_host() {
   local docs=$1
   shift
   rm -f "$WORK/ready"
-  wine_exe "$HOST_EXE" --docs "$docs" --transcript-dir "$(winpath "$WORK")" --ready "$(winpath "$WORK/ready")" "$@" \
+  "$(wine_loader "$HOST_EXE")" "$HOST_EXE" --docs "$docs" --transcript-dir "$(winpath "$WORK")" --ready "$(winpath "$WORK/ready")" "$@" \
     >>"$WORK/host.log" 2>&1 &
   HOST_PID=$!
   STARTED_PIDS+=("$HOST_PID")
@@ -61,7 +61,7 @@ stop_host() {
 # start_quimbly [main|first-run]: starts the utility and waits for the window
 # it should show first; sets QUIMBLY_PID and WIN_* for that window.
 start_quimbly() {
-  wine_exe "$QUIMBLY_EXE" >>"$WORK/quimbly.log" 2>&1 &
+  "$(wine_loader "$QUIMBLY_EXE")" "$QUIMBLY_EXE" >>"$WORK/quimbly.log" 2>&1 &
   QUIMBLY_PID=$!
   STARTED_PIDS+=("$QUIMBLY_PID")
   case ${1:-main} in
