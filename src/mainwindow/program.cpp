@@ -34,6 +34,16 @@ void Program::UnloadMain() {
   toolkit_.End();
 }
 
+void Program::ShowMainWindow() { form1().Window().Show(); }
+
+// The menu shows the handle as the main window now holds it.
+void Program::ShowMainWindowWithHandle(std::string_view handle) {
+  Form1& main = form1();
+  main.SetHandle(handle);
+  form2().ShowHandle(main.Handle());
+  main.Window().Show();
+}
+
 Form1& Program::form1() { return LoadOnce(form1_, *this); }
 Form2& Program::form2() { return LoadOnce(form2_, *this); }
 shell::Form3& Program::form3() { return LoadOnce(form3_, *this); }

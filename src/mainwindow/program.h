@@ -8,6 +8,7 @@
 #include "platform/profile_files.h"
 #include "platform/toolkit.h"
 #include "platform/window_system.h"
+#include "shell/dialogs/dialog_owner.h"
 
 namespace quimbly::shell {
 class Form3;
@@ -19,7 +20,7 @@ namespace quimbly::mainwindow {
 class Form1;
 class Form2;
 
-class Program {
+class Program final : public shell::DialogOwner {
  public:
   Program(platform::Toolkit& toolkit, platform::WindowSystem& ws, platform::ProfileFiles& files);
   ~Program();
@@ -35,10 +36,13 @@ class Program {
   shell::Form4& form4();
   bool Form2Loaded() const { return form2_ != nullptr; }
 
-  platform::Toolkit& Toolkit() { return toolkit_; }
-  platform::WindowSystem& Windows() { return ws_; }
-  platform::ProfileFiles& Files() { return files_; }
-  const std::string& ProfilePath() const { return profilePath_; }
+  platform::Toolkit& Toolkit() override { return toolkit_; }
+  platform::WindowSystem& Windows() override { return ws_; }
+  platform::ProfileFiles& Files() override { return files_; }
+  const std::string& ProfilePath() const override { return profilePath_; }
+
+  void ShowMainWindow() override;
+  void ShowMainWindowWithHandle(std::string_view handle) override;
 
  private:
   platform::Toolkit& toolkit_;

@@ -1,7 +1,5 @@
 #include "shell/dialogs/form3.h"
 
-#include "mainwindow/form1.h"
-#include "mainwindow/program.h"
 #include "profile/profile_store.h"
 #include "shell/banner.h"
 #include "shell/layouts/form3_layout.h"
@@ -9,8 +7,8 @@
 
 namespace quimbly::shell {
 
-Form3::Form3(mainwindow::Program& program)
-    : program_(program), window_(program.Toolkit().LoadForm(Form3Layout(), *this)) {}
+Form3::Form3(DialogOwner& owner)
+    : owner_(owner), window_(owner.Toolkit().LoadForm(Form3Layout(), *this)) {}
 
 void Form3::Click(std::string_view control) {
   if (control == "Label2") Label2_Click();
@@ -22,17 +20,17 @@ void Form3::MouseDown(std::string_view control) {
 
 // Closed through the system before a handle was given: the main window was
 // never shown or announced, so the program simply ends rather than linger hidden.
-void Form3::CloseRequested() { program_.Toolkit().End(); }
+void Form3::CloseRequested() { owner_.Toolkit().End(); }
 
 // The handle is stored as typed; the main window shows it from the next start.
 void Form3::Label2_Click() {
-  profile::WriteProfileString(program_.Files(), profile::kSection, profile::kHandleKey,
-                              window_->TextBox("Text1").Text(), program_.ProfilePath());
-  program_.form1().Window().Show();
+  profile::WriteProfileString(owner_.Files(), profile::kSection, profile::kHandleKey,
+                              window_->TextBox("Text1").Text(), owner_.ProfilePath());
+  owner_.ShowMainWindow();
   window_->Hide();
 }
 
-void Form3::Picture1_MouseDown() { DragWindow(program_.Windows(), *window_); }
+void Form3::Picture1_MouseDown() { DragWindow(owner_.Windows(), *window_); }
 
 void Form3::Paint(std::string_view control) {
   if (control == "Picture1") Picture1_Paint();

@@ -5,16 +5,13 @@
 #include <string_view>
 
 #include "platform/toolkit.h"
-
-namespace quimbly::mainwindow {
-class Program;
-}
+#include "shell/dialogs/dialog_owner.h"
 
 namespace quimbly::shell {
 
 class Form3 final : public platform::FormEvents {
  public:
-  explicit Form3(mainwindow::Program& program);
+  explicit Form3(DialogOwner& owner);
 
   void Load() {}
   platform::Form& Window() { return *window_; }
@@ -30,7 +27,7 @@ class Form3 final : public platform::FormEvents {
 
   void Picture1_Paint();
 
-  mainwindow::Program& program_;
+  DialogOwner& owner_;
   std::unique_ptr<platform::Form> window_;
 };
 

@@ -2,9 +2,6 @@
 
 #include <string>
 
-#include "mainwindow/form1.h"
-#include "mainwindow/form2.h"
-#include "mainwindow/program.h"
 #include "profile/profile_store.h"
 #include "shell/banner.h"
 #include "shell/layouts/form4_layout.h"
@@ -17,13 +14,13 @@ namespace {
 constexpr int kEnter = 13;
 }
 
-Form4::Form4(mainwindow::Program& program)
-    : program_(program), window_(program.Toolkit().LoadForm(Form4Layout(), *this)) {}
+Form4::Form4(DialogOwner& owner)
+    : owner_(owner), window_(owner.Toolkit().LoadForm(Form4Layout(), *this)) {}
 
 // The first opening in a run drops the profile; later openings keep it.
 void Form4::Load() {
-  if (profile::FileExists(program_.Files(), program_.ProfilePath())) {
-    profile::DeleteProfile(program_.Files(), program_.ProfilePath());
+  if (profile::FileExists(owner_.Files(), owner_.ProfilePath())) {
+    profile::DeleteProfile(owner_.Files(), owner_.ProfilePath());
   }
 }
 
@@ -38,26 +35,23 @@ void Form4::KeyPress(std::string_view control, int& key) {
 // Closed through the system: back to the main window, so it is never left
 // with no window to show.
 void Form4::CloseRequested() {
-  program_.form1().Window().Show();
+  owner_.ShowMainWindow();
   window_->Hide();
 }
 
 // What is shown is what the file gives back after the write, not what was typed.
 void Form4::Text1_KeyPress(int& key) {
   if (key != kEnter) return;
-  profile::WriteProfileString(program_.Files(), profile::kSection, profile::kHandleKey,
-                              window_->TextBox("Text1").Text(), program_.ProfilePath());
-  Pause(program_.Toolkit(), 1);
+  profile::WriteProfileString(owner_.Files(), profile::kSection, profile::kHandleKey,
+                              window_->TextBox("Text1").Text(), owner_.ProfilePath());
+  Pause(owner_.Toolkit(), 1);
   const std::string handle =
-      profile::ReadProfileString(program_.Files(), profile::kSection, profile::kHandleKey, program_.ProfilePath());
-  mainwindow::Form1& form1 = program_.form1();
-  form1.SetHandle(handle);
-  program_.form2().ShowHandle(form1.Handle());
-  form1.Window().Show();
+      profile::ReadProfileString(owner_.Files(), profile::kSection, profile::kHandleKey, owner_.ProfilePath());
+  owner_.ShowMainWindowWithHandle(handle);
   window_->Hide();
 }
 
-void Form4::Picture1_Click() { DragWindow(program_.Windows(), *window_); }
+void Form4::Picture1_Click() { DragWindow(owner_.Windows(), *window_); }
 
 void Form4::Paint(std::string_view control) {
   if (control == "Picture1") Picture1_Paint();

@@ -6,16 +6,13 @@
 #include <string_view>
 
 #include "platform/toolkit.h"
-
-namespace quimbly::mainwindow {
-class Program;
-}
+#include "shell/dialogs/dialog_owner.h"
 
 namespace quimbly::shell {
 
 class Form4 final : public platform::FormEvents {
  public:
-  explicit Form4(mainwindow::Program& program);
+  explicit Form4(DialogOwner& owner);
 
   void Load();
   platform::Form& Window() { return *window_; }
@@ -31,7 +28,7 @@ class Form4 final : public platform::FormEvents {
 
   void Picture1_Paint();
 
-  mainwindow::Program& program_;
+  DialogOwner& owner_;
   std::unique_ptr<platform::Form> window_;
 };
 
