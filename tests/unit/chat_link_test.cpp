@@ -57,6 +57,23 @@ TEST_F(ChatLinkTest, RoomThatIsTheFirstDocumentIsTakenWithoutEnteringTheLoop) {
   EXPECT_EQ(windows.Calls(), expected) << windows.DescribeCalls();
 }
 
+// A document that lacks any one of the four children is no room, whichever it is.
+TEST_F(ChatLinkTest, DocumentMissingAnyOneChildIsPassedOver) {
+  const std::vector<const char*> children = {"RICHCNTL", "_AOL_Listbox", "_AOL_Icon", "_AOL_Static"};
+  for (const char* missing : children) {
+    SimWindowSystem ws;
+    const WindowHandle frame = ws.CreateWindow("AOL Frame25");
+    const WindowHandle mdi = ws.CreateWindow("MDIClient", frame);
+    const WindowHandle partial = ws.CreateWindow("AOL Child", mdi);
+    const WindowHandle room = ws.CreateWindow("AOL Child", mdi);
+    for (const char* child : children) {
+      if (child != missing) ws.CreateWindow(child, partial);
+      ws.CreateWindow(child, room);
+    }
+    EXPECT_EQ(chatlink::FindChatRoom(ws), room) << "without " << missing;
+  }
+}
+
 TEST_F(ChatLinkTest, NonChatDocumentIsProbedInFullThenPassedOver) {
   const auto host = AddHostClient(windows, {Document::NonChat, Document::Room});
   EXPECT_EQ(chatlink::FindChatRoom(windows), host.documents[1]);
