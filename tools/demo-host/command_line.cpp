@@ -1,90 +1,89 @@
 #include "command_line.h"
 
-const char kUsage[] =
-    "usage: demo-host [--docs LIST] [--transcript-dir DIR] [--ready FILE] [--hang-seconds N]\n"
-    "  LIST: comma-separated kinds: room, doc, room-noinput, room-hung; or none\n";
+#include <windows.h>
 
+namespace quimbly::demohost {
 namespace {
-
-std::string narrow(const std::wstring& text) {
-    if (text.empty()) return {};
-    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n,
-                        nullptr, nullptr);
-    return out;
-}
-
-bool parse_docs(const std::wstring& list, std::vector<DocKind>& docs, std::string& error) {
-    docs.clear();
-    if (list.empty() || list == L"none") return true;
-    size_t start = 0;
-    for (;;) {
-        size_t comma = list.find(L',', start);
-        std::wstring item = list.substr(start, comma == std::wstring::npos ? std::wstring::npos : comma - start);
-        DocKind kind;
-        if (!kind_from_name(item, kind)) {
-            error = "unknown document kind '" + narrow(item) + "'";
-            return false;
-        }
-        docs.push_back(kind);
-        if (comma == std::wstring::npos) return true;
-        start = comma + 1;
-    }
-}
 
 // A day is far more than any test waits, and keeps the milliseconds in a DWORD.
 constexpr unsigned kMaxHangSeconds = 86400;
 
-bool parse_seconds(const std::wstring& text, unsigned& seconds) {
-    if (text.empty() || text.size() > 6) return false;
-    unsigned value = 0;
-    for (wchar_t c : text) {
-        if (c < L'0' || c > L'9') return false;
-        value = value * 10 + static_cast<unsigned>(c - L'0');
+std::string Narrow(const std::wstring& text) {
+  if (text.empty()) return {};
+  int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+bool ParseDocs(const std::wstring& list, std::vector<DocKind>& docs, std::string& error) {
+  docs.clear();
+  if (list.empty() || list == L"none") return true;
+  size_t start = 0;
+  for (;;) {
+    size_t comma = list.find(L',', start);
+    std::wstring item = list.substr(start, comma == std::wstring::npos ? std::wstring::npos : comma - start);
+    DocKind kind;
+    if (!KindFromName(item, kind)) {
+      error = "unknown document kind '" + Narrow(item) + "'";
+      return false;
     }
-    if (value > kMaxHangSeconds) return false;
-    seconds = value;
-    return true;
+    docs.push_back(kind);
+    if (comma == std::wstring::npos) return true;
+    start = comma + 1;
+  }
+}
+
+bool ParseSeconds(const std::wstring& text, unsigned& seconds) {
+  if (text.empty() || text.size() > 6) return false;
+  unsigned value = 0;
+  for (wchar_t c : text) {
+    if (c < L'0' || c > L'9') return false;
+    value = value * 10 + static_cast<unsigned>(c - L'0');
+  }
+  if (value > kMaxHangSeconds) return false;
+  seconds = value;
+  return true;
 }
 
 }  // namespace
 
-bool parse_command_line(int argc, wchar_t** argv, Options& options, std::string& error) {
-    for (int i = 1; i < argc; ++i) {
-        std::wstring name = argv[i];
-        bool takes_value = name == L"--docs" || name == L"--transcript-dir" || name == L"--ready" ||
-                           name == L"--hang-seconds";
-        if (!takes_value) {
-            error = "unknown argument '" + narrow(name) + "'";
-            return false;
-        }
-        if (i + 1 >= argc) {
-            error = "missing value after " + narrow(name);
-            return false;
-        }
-        std::wstring value = argv[++i];
-        if (name == L"--docs") {
-            if (!parse_docs(value, options.docs, error)) return false;
-        } else if (name == L"--transcript-dir") {
-            if (value.empty()) {
-                error = "empty --transcript-dir";
-                return false;
-            }
-            options.transcript_dir = value;
-        } else if (name == L"--ready") {
-            if (value.empty()) {
-                error = "empty --ready";
-                return false;
-            }
-            options.ready_file = value;
-        } else {
-            if (!parse_seconds(value, options.hang_seconds)) {
-                error = "bad --hang-seconds '" + narrow(value) + "'";
-                return false;
-            }
-        }
+bool ParseCommandLine(int argc, wchar_t** argv, Options& options, std::string& error) {
+  for (int i = 1; i < argc; ++i) {
+    std::wstring name = argv[i];
+    bool takesValue =
+        name == L"--docs" || name == L"--transcript-dir" || name == L"--ready" || name == L"--hang-seconds";
+    if (!takesValue) {
+      error = "unknown argument '" + Narrow(name) + "'";
+      return false;
     }
-    return true;
+    if (i + 1 >= argc) {
+      error = "missing value after " + Narrow(name);
+      return false;
+    }
+    std::wstring value = argv[++i];
+    if (name == L"--docs") {
+      if (!ParseDocs(value, options.docs, error)) return false;
+    } else if (name == L"--transcript-dir") {
+      if (value.empty()) {
+        error = "empty --transcript-dir";
+        return false;
+      }
+      options.transcriptDir = value;
+    } else if (name == L"--ready") {
+      if (value.empty()) {
+        error = "empty --ready";
+        return false;
+      }
+      options.readyFile = value;
+    } else {
+      if (!ParseSeconds(value, options.hangSeconds)) {
+        error = "bad --hang-seconds '" + Narrow(value) + "'";
+        return false;
+      }
+    }
+  }
+  return true;
 }
+
+}  // namespace quimbly::demohost

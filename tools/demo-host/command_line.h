@@ -1,19 +1,26 @@
+// The demo host's command line: which documents to show, and which files to write.
 #pragma once
-
-#include "document.h"
 
 #include <string>
 #include <vector>
 
+#include "document.h"
+
+namespace quimbly::demohost {
+
 struct Options {
-    std::vector<DocKind> docs{DocKind::Room};  // in MDI child order
-    std::wstring transcript_dir;               // empty: no transcripts
-    std::wstring ready_file;                   // empty: no ready file
-    unsigned hang_seconds = 30;
+  std::vector<DocKind> docs{DocKind::Room};  // in MDI child order
+  std::wstring transcriptDir;                // empty: no transcripts
+  std::wstring readyFile;                    // empty: no ready file
+  unsigned hangSeconds = 30;
 };
 
-extern const char kUsage[];
+inline constexpr char kUsage[] =
+    "usage: demo-host [--docs LIST] [--transcript-dir DIR] [--ready FILE] [--hang-seconds N]\n"
+    "  LIST: comma-separated kinds: room, doc, room-noinput, room-hung; or none\n";
 
 // argv as from CommandLineToArgvW, argv[0] being the program.
 // On failure, error names the offending argument.
-bool parse_command_line(int argc, wchar_t** argv, Options& options, std::string& error);
+bool ParseCommandLine(int argc, wchar_t** argv, Options& options, std::string& error);
+
+}  // namespace quimbly::demohost

@@ -1,14 +1,15 @@
 #include "document.h"
 
+namespace quimbly::demohost {
 namespace {
 
-struct KindName {
-    DocKind kind;
-    const char* name;
-    const wchar_t* wide;
+struct KindNames {
+  DocKind kind;
+  const char* name;
+  const wchar_t* wide;
 };
 
-constexpr KindName kKinds[] = {
+constexpr KindNames kKinds[] = {
     {DocKind::Room, "room", L"room"},
     {DocKind::Doc, "doc", L"doc"},
     {DocKind::RoomNoInput, "room-noinput", L"room-noinput"},
@@ -17,18 +18,20 @@ constexpr KindName kKinds[] = {
 
 }  // namespace
 
-const char* kind_name(DocKind kind) {
-    for (const auto& k : kKinds)
-        if (k.kind == kind) return k.name;
-    return "?";
+const char* KindName(DocKind kind) {
+  for (const auto& k : kKinds)
+    if (k.kind == kind) return k.name;
+  return "?";
 }
 
-bool kind_from_name(const std::wstring& name, DocKind& kind) {
-    for (const auto& k : kKinds) {
-        if (name == k.wide) {
-            kind = k.kind;
-            return true;
-        }
+bool KindFromName(const std::wstring& name, DocKind& kind) {
+  for (const auto& k : kKinds) {
+    if (name == k.wide) {
+      kind = k.kind;
+      return true;
     }
-    return false;
+  }
+  return false;
 }
+
+}  // namespace quimbly::demohost

@@ -1,29 +1,34 @@
+// One MDI document of the host, and the kinds there are.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+namespace quimbly::demohost {
+
 // The kinds of document window the host can show; each one exercises a
 // different way the utility could pick (or miss) the right input box.
 enum class DocKind { Room, Doc, RoomNoInput, RoomHung };
 
-const char* kind_name(DocKind kind);
-bool kind_from_name(const std::wstring& name, DocKind& kind);
+const char* KindName(DocKind kind);
+bool KindFromName(const std::wstring& name, DocKind& kind);
 
 // State of one MDI document. Owned by main, outlives its windows.
 struct Document {
-    DocKind kind = DocKind::Room;
-    int position = 0;            // 1-based place in the MDI child order
-    std::wstring transcript;     // file that receives posted lines; empty: none
-    unsigned hang_seconds = 0;   // room-hung only
+  DocKind kind = DocKind::Room;
+  int position = 0;          // 1-based place in the MDI child order
+  std::wstring transcript;   // file that receives posted lines; empty: none
+  unsigned hangSeconds = 0;  // room-hung only
 
-    HWND window = nullptr;
-    HWND view = nullptr;         // posted lines appear here
-    HWND input = nullptr;        // the box that posts on Enter; == view for room-noinput
+  HWND window = nullptr;
+  HWND view = nullptr;   // posted lines appear here
+  HWND input = nullptr;  // the box that posts on Enter; == view for room-noinput
 
-    std::string kept;            // exact bytes of the last WM_SETTEXT
-    bool hand_edited = false;    // typed into since then: kept is stale
-    bool hang_pending = false;   // next WM_SETTEXT freezes the UI thread
-    std::string history;         // lines shown by a box that is view and input at once
+  std::string kept;          // exact bytes of the last WM_SETTEXT
+  bool handEdited = false;   // typed into since then: kept is stale
+  bool hangPending = false;  // next WM_SETTEXT freezes the UI thread
+  std::string history;       // lines shown by a box that is view and input at once
 };
+
+}  // namespace quimbly::demohost

@@ -1,17 +1,21 @@
+// "RICHCNTL": the host's text box class, a superclass of EDIT. The same class
+// serves as a room's view and as its input box, as in the real client.
 #pragma once
-
-#include "document.h"
 
 #include <windows.h>
 
-// "RICHCNTL": the host's text box class, a superclass of EDIT. The same class
-// serves as a room's view and as its input box, as in the real client.
-bool register_input_box_class(HINSTANCE instance);
+#include "document.h"
+
+namespace quimbly::demohost {
+
+bool RegisterInputBoxClass(HINSTANCE instance);
 
 enum class BoxRole {
-    View,      // read-only, multi-line: shows posted lines
-    Input,     // one line: posts its content on Enter
-    Combined,  // both at once (a room without a separate input box)
+  View,      // read-only, multi-line: shows posted lines
+  Input,     // one line: posts its content on Enter
+  Combined,  // both at once (a room without a separate input box)
 };
 
-HWND create_box(HWND parent, int id, BoxRole role, Document* doc);
+HWND CreateBox(HWND parent, int id, BoxRole role, Document* doc);
+
+}  // namespace quimbly::demohost

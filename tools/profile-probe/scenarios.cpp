@@ -19,7 +19,7 @@ std::string HighBytes() {
   return bytes;
 }
 
-const std::string kHandWritten =
+constexpr char kHandWritten[] =
     "; made by hand\n"
     "\n"
     "[ qbv1 ]\n"

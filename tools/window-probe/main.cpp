@@ -17,6 +17,10 @@
 
 namespace {
 
+constexpr int kTitleLength = 256;
+constexpr wchar_t kCoverClass[] = L"WindowProbeCover";
+constexpr DWORD kPollMs = 20;  // the cover answers its messages at least this often
+
 struct Search {
   std::wstring prefix;
   bool restore = false;
@@ -25,8 +29,8 @@ struct Search {
 
 BOOL CALLBACK Report(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<Search*>(param);
-  wchar_t title[256] = {};
-  GetWindowTextW(window, title, 256);
+  wchar_t title[kTitleLength] = {};
+  GetWindowTextW(window, title, kTitleLength);
   if (std::wcsncmp(title, search->prefix.c_str(), search->prefix.size()) != 0) return TRUE;
   if (search->restore) {
     if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
@@ -49,7 +53,7 @@ int Cover(int x, int y, int width, int height, DWORD ms) {
   wc.lpfnWndProc = DefWindowProcW;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-  wc.lpszClassName = L"WindowProbeCover";
+  wc.lpszClassName = kCoverClass;
   RegisterClassW(&wc);
   HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"cover", WS_POPUP | WS_VISIBLE,
                                x, y, width, height, nullptr, nullptr, wc.hInstance, nullptr);
@@ -57,7 +61,7 @@ int Cover(int x, int y, int width, int height, DWORD ms) {
   const DWORD end = GetTickCount() + ms;
   MSG message;
   while (static_cast<LONG>(end - GetTickCount()) > 0) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
   DestroyWindow(cover);
