@@ -41,6 +41,12 @@ change_handle_to() {  # File > handle, then type the handle and Enter
   wait_until 10 find_main_window || fail "the main window did not come back"
 }
 close_mark() { click 148 8; }
+loads() {  # [HANDLE]: the host, then the utility (on a profile holding HANDLE), its two lines in
+  [[ -z "${1:-}" ]] || set_profile "$1"
+  start_host room
+  start_quimbly
+  wait_for_lines "$(transcript)" 2 10
+}
 
 case ${1:?case} in
   host-comes-and-goes)
@@ -65,9 +71,7 @@ case ${1:?case} in
     ;;
   junk-profile)
     head -c 1048576 /dev/urandom >"$(profile_path)"
-    start_host room
-    start_quimbly
-    wait_for_lines "$(transcript)" 2 10
+    loads
     loaded=$(sed -n 2p "$(transcript)")
     [[ "$loaded" == *"Ioaded by: "*"</b>" ]] || fail "no loaded line: $loaded"
     ((${#loaded} <= 70 + 749)) || fail "the loaded line is ${#loaded} bytes long"
@@ -76,26 +80,20 @@ case ${1:?case} in
   long-value)
     value=$(printf 'v%.0s' {1..800})
     set_profile "$value"
-    start_host room
-    start_quimbly
-    wait_for_lines "$(transcript)" 2 10
+    loads
     { line_by; line_loaded "${value:0:749}"; } | expect_bytes "$(transcript)"
     close_mark
     ;;
   no-section)
     printf '[other]\r\nHANDLE=Jo\r\n' >"$(profile_path)"
-    start_host room
-    start_quimbly
-    wait_for_lines "$(transcript)" 2 10
+    loads
     { line_by; line_loaded ""; } | expect_bytes "$(transcript)"
     close_mark
     ;;
   read-only-profile)
     set_profile Jo
     attrib +r "$(winpath "$(profile_path)")"
-    start_host room
-    start_quimbly
-    wait_for_lines "$(transcript)" 2 10
+    loads
     change_handle_to Al
     quimbly_alive || fail "the utility ended"
     [[ -e "$(profile_path)" ]] || fail "the read-only profile was deleted"
@@ -121,10 +119,7 @@ case ${1:?case} in
     xdotool key alt+F4  # leave the first run
     ;;
   held-profile)
-    set_profile Jo
-    start_host room
-    start_quimbly
-    wait_for_lines "$(transcript)" 2 10
+    loads Jo
     hold_seconds "$(profile_path)" 20
     wait_until 10 grep -q holding "$WORK/hold.log" || fail "could not hold the profile: $(cat "$WORK/hold.log")"
     change_handle_to Al
@@ -136,8 +131,7 @@ case ${1:?case} in
   long-reason)
     reason="<b><i>gone!</i></b> $(printf 'back soon %.0s' {1..998})"
     ((${#reason} == 10000)) || fail "the reason is ${#reason} characters"
-    start_host room
-    start_announced Jo
+    loads Jo
     # Pasted, as a reason this long would be: typed key by key, it takes an
     # emulated 32-bit exe minutes to take in.
     printf '%s' "$reason" | xclip -selection clipboard -quiet >/dev/null 2>&1 &
@@ -150,21 +144,13 @@ case ${1:?case} in
     close_mark
     ;;
   fast-clicks)
-    start_host room
-    start_announced Jo
+    loads Jo
     for _ in $(seq 100); do
       click_start
       click_stop
     done
     wait_for_lines "$(transcript)" 202 60
-    {
-      line_by
-      line_loaded Jo
-      for _ in $(seq 100); do
-        line_started
-        line_stopped
-      done
-    } | expect_bytes "$(transcript)"
+    { line_by; line_loaded Jo; for _ in $(seq 100); do line_started; line_stopped; done; } | expect_bytes "$(transcript)"
     [[ "$(window_state Quimbly)" == visible=1* ]] || fail "the main window is gone"
     close_mark
     ;;
@@ -178,8 +164,7 @@ case ${1:?case} in
     { line_by; line_unloaded Jo; } | expect_bytes "$(transcript)"
     ;;
   system-close)
-    start_host room
-    start_announced Jo
+    loads Jo
     point 80 40
     xdotool key alt+F4
     no_process_left

@@ -1,4 +1,5 @@
-// The handle record in the profile file, on the in-memory files.
+// The handle record kept in the profile. The simulated profile format itself is
+// held to the real profile functions by tools/profile-probe under Wine.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,12 +7,13 @@
 #include "platform/sim/profile_files.h"
 #include "profile/profile_store.h"
 
-namespace quimbly::profile {
+namespace quimbly {
 namespace {
 
-using platform::sim::SimFile;
-using platform::sim::SimProfileFiles;
+const std::string kOnce = "[qbv1]\r\nHANDLE=Jo\r\n";
 
+using namespace profile;
+using platform::sim::SimFile;
 constexpr const char* kPath = "c:\\windows\\system\\qbv1.ini";
 
 class ProfileStoreTest : public ::testing::Test {
@@ -19,85 +21,55 @@ class ProfileStoreTest : public ::testing::Test {
   std::string Read(std::string_view key = "handle") { return ReadProfileString(files, kSection, key, kPath); }
   void Write(std::string_view value) { WriteProfileString(files, kSection, kHandleKey, value, kPath); }
   std::string Bytes() { return files.Get(kPath) ? files.Get(kPath)->bytes : "(none)"; }
+  bool Exists() { return FileExists(files, kPath); }
 
-  SimProfileFiles files;
+  platform::sim::SimProfileFiles files;
 };
 
-TEST_F(ProfileStoreTest, EmptyPathIsNoFileAndTouchesNothing) {
+TEST_F(ProfileStoreTest, WritesMakeTheSectionAndAnUpperCaseKeyThenReplaceTheValue) {
+  EXPECT_EQ(Read(), "") << "no file";
+  Write("Jo");
+  EXPECT_EQ(Bytes(), kOnce);
+  Write("Zoë·");
+  EXPECT_EQ(Bytes(), "[qbv1]\r\nHANDLE=Zo\xEB\xB7\r\n") << "Windows-1252 in the file";
+  EXPECT_EQ(Read(), "Zoë·");
+  Write(std::string(800, 'x'));
+  EXPECT_EQ(Read(), std::string(749, 'x')) << "cut to 749";
+  Write(std::string(749, 'y'));
+  EXPECT_EQ(Read(), std::string(749, 'y'));
+  files.Put(kPath, {.bytes = "[QBV1]\r\nHandle=Jo\r\n"});
+  for (const char* key : {"handle", "HANDLE", "hAnDlE"}) EXPECT_EQ(Read(key), "Jo") << key;
+  Write("Al");
+  EXPECT_EQ(Bytes(), "[QBV1]\r\nHandle=Al\r\n") << "replaced under the file's spelling, not added";
+  EXPECT_EQ(Read(), "Al");
+}
+
+// Only a normal file at a non-empty path exists; read-only keeps its value and
+// held open stays; a missing section or key reads empty.
+TEST_F(ProfileStoreTest, FileRules) {
   EXPECT_FALSE(FileExists(files, ""));
   EXPECT_EQ(files.DiskAccesses(), 0);
-}
-
-TEST_F(ProfileStoreTest, FirstWriteCreatesFileSectionAndUpperCaseKey) {
-  EXPECT_FALSE(FileExists(files, kPath));
-  Write("Jo");
-  EXPECT_TRUE(FileExists(files, kPath));
-  EXPECT_EQ(Bytes(), "[qbv1]\r\nHANDLE=Jo\r\n");
-}
-
-TEST_F(ProfileStoreTest, SecondWriteReplacesTheValueInPlace) {
-  Write("Jo");
-  Write("Al");
-  EXPECT_EQ(Bytes(), "[qbv1]\r\nHANDLE=Al\r\n");
-  EXPECT_EQ(Read(), "Al");
-}
-
-TEST_F(ProfileStoreTest, KeyAndSectionMatchWhateverTheirCase) {
-  files.Put(kPath, {.bytes = "[QBV1]\r\nHandle=Jo\r\n"});
-  EXPECT_EQ(Read("handle"), "Jo");
-  EXPECT_EQ(Read("HANDLE"), "Jo");
-  EXPECT_EQ(Read("hAnDlE"), "Jo");
-  Write("Al");
-  EXPECT_EQ(Read(), "Al");
-  EXPECT_EQ(Bytes().find("Jo"), std::string::npos) << "replaced, not added: " << Bytes();
-}
-
-TEST_F(ProfileStoreTest, MissingFileSectionOrKeyReadsEmpty) {
-  EXPECT_EQ(Read(), "");
-  files.Put(kPath, {.bytes = "[other]\r\nhandle=Jo\r\n"});
-  EXPECT_EQ(Read(), "");
-  files.Put(kPath, {.bytes = "[qbv1]\r\nname=Jo\r\n"});
-  EXPECT_EQ(Read(), "");
-}
-
-TEST_F(ProfileStoreTest, LongValuesReadBackCutTo749Characters) {
-  const std::string value(800, 'x');
-  Write(value);
-  EXPECT_EQ(Read(), value.substr(0, 749));
-  Write(std::string(749, 'y'));
-  EXPECT_EQ(Read().size(), 749u);
-}
-
-TEST_F(ProfileStoreTest, HiddenOrSystemFileCountsAsNone) {
-  files.Put(kPath, {.bytes = "[qbv1]\r\nHANDLE=Jo\r\n", .hidden = true});
-  EXPECT_FALSE(FileExists(files, kPath));
-  files.Put(kPath, {.bytes = "[qbv1]\r\nHANDLE=Jo\r\n", .system = true});
-  EXPECT_FALSE(FileExists(files, kPath));
-}
-
-TEST_F(ProfileStoreTest, FailedWritesLeaveTheOldValueSilently) {
-  files.Put(kPath, {.bytes = "[qbv1]\r\nHANDLE=Jo\r\n", .readOnly = true});
-  Write("Al");
-  EXPECT_EQ(Read(), "Jo");
+  const struct { SimFile file; bool exists; const char* afterWrite; bool afterDelete; } cases[] = {
+      {{.bytes = kOnce}, true, "Al", false},
+      {{.bytes = kOnce, .hidden = true}, false, "Al", false},
+      {{.bytes = kOnce, .system = true}, false, "Al", false},
+      {{.bytes = kOnce, .readOnly = true}, true, "Jo", true},
+      {{.bytes = kOnce, .heldOpen = true}, true, "", true},
+      {{.bytes = "[other]\r\nhandle=Jo\r\n"}, true, "", false},
+      {{.bytes = "[qbv1]\r\nname=Jo\r\n"}, true, "", false},
+  };
+  for (const auto& c : cases) {
+    files.Put(kPath, c.file);
+    EXPECT_EQ(Exists(), c.exists) << c.file.bytes;
+    if (c.file.bytes == kOnce) Write("Al");
+    EXPECT_EQ(Read(), c.afterWrite) << c.file.bytes;
+    DeleteProfile(files, kPath);
+    EXPECT_EQ(files.Get(kPath).has_value(), c.afterDelete) << c.file.bytes;
+  }
   const std::string elsewhere = "c:\\no\\such\\folder\\qbv1.ini";
   WriteProfileString(files, kSection, kHandleKey, "Al", elsewhere);
   EXPECT_EQ(ReadProfileString(files, kSection, kHandleKey, elsewhere), "");
 }
 
-TEST_F(ProfileStoreTest, DeleteRemovesTheFileUnlessItIsHeld) {
-  Write("Jo");
-  DeleteProfile(files, kPath);
-  EXPECT_FALSE(FileExists(files, kPath));
-  files.Put(kPath, {.bytes = "[qbv1]\r\nHANDLE=Jo\r\n", .heldOpen = true});
-  DeleteProfile(files, kPath);
-  EXPECT_TRUE(FileExists(files, kPath));
-}
-
-TEST_F(ProfileStoreTest, HandlesOutsideAsciiGoToTheFileAsWindows1252) {
-  Write("Zoë·");
-  EXPECT_EQ(Bytes(), "[qbv1]\r\nHANDLE=Zo\xEB\xB7\r\n");
-  EXPECT_EQ(Read(), "Zoë·");
-}
-
 }  // namespace
-}  // namespace quimbly::profile
+}  // namespace quimbly

@@ -1,271 +1,242 @@
-// The program's flows from start-up to the end: the first run, the start-up
-// announcement, the window commands and the two handle dialogs.
-#include <gtest/gtest.h>
+// The program's flows: first run, start-up, the idle session's minute ticks
+// (up to a day of them in virtual time), the window commands, the dialogs.
+#include <malloc.h>
 
-#include <string>
-
-#include "mainwindow/form2.h"
-#include "shell/dialogs/form3.h"
-#include "shell/dialogs/form4.h"
 #include "sim_program.h"
 
 namespace quimbly::testing {
 namespace {
 
-using mainwindow::ByLine;
-using mainwindow::LoadedLine;
-using mainwindow::StartedLine;
-using mainwindow::UnloadedLine;
-using platform::sim::ReleaseCaptureCall;
-using platform::sim::SetWindowPosCall;
-using platform::sim::SysCommandCall;
+using namespace platform::sim;
+using ProgramTest = SimTest;
 
-const std::string kBackspaces(9, '\b');  // clears "...handle"
+Lines Goodbye(const std::string& handle) { return {Bytes(ByLine()), Bytes(UnloadedLine(handle))}; }
+// The pair of lines each minute posts.
+Lines Tick(int count, const std::string& reason = "reason...") {
+  return {Bytes(IdleLine()), Bytes(TimeLine(std::to_string(count), reason))};
+}
+Lines operator+(Lines a, const Lines& b) { return a.insert(a.end(), b.begin(), b.end()), a; }
+const Lines kStarted = {Bytes(StartedLine())}, kStopped = {Bytes(StoppedLine())};
 
-class ProgramTest : public ::testing::Test {
- protected:
-  platform::sim::SimForm& Form(std::string_view name) { return sim.toolkit.FindForm(name); }
-  bool Loaded(std::string_view name) { return sim.toolkit.IsLoaded(name); }
-  void Click(std::string_view form, std::string_view control) { sim.toolkit.Click(form, control); }
-  void Choose(std::string_view item) {
-    sim.toolkit.ChooseFromNextPopup(item);
-    Click("Form1", "Label3");
+// With a profile the main window shows (on top first) and the room hears of it
+// two seconds on; a start clicked meanwhile runs first, a close ends it all.
+TEST(StartUp, WithAProfileAnnouncesAfterTwoSeconds) {
+  const struct { const char* profile; const char* click; const char* handle; Lines room; } cases[] = {
+      {"[qbv1]\r\nHANDLE=Jo\r\n", "", "Jo", {Bytes(ByLine()), Bytes(LoadedLine("Jo"))}},
+      {"[qbv1]\r\n", "", "", {Bytes(ByLine()), Bytes(LoadedLine(""))}},
+      {"[qbv1]\r\nHANDLE=Jo\r\n", "Label4", "Jo", kStarted + Lines{Bytes(ByLine()), Bytes(LoadedLine("Jo"))}},
+      {"[qbv1]\r\nHANDLE=Jo\r\n", "Label1", "Jo", Goodbye("Jo")},
+  };
+  for (const auto& c : cases) {
+    SimProgram sim;
+    sim.files.Put(kProfile, {.bytes = c.profile});
+    if (*c.click) sim.toolkit.ClickAt(36001, "Form1", c.click);
+    sim.Start();
+    ASSERT_FALSE(sim.windows.Calls().empty());
+    EXPECT_EQ(sim.windows.Calls().front(), SetWindowPosCall(sim.Main().hWnd(), platform::kHwndTopmost, 3));
+    EXPECT_EQ(sim.Shown(), "Form1 [Form3]");
+    EXPECT_EQ(sim.program.form1().Handle(), c.handle);
+    EXPECT_EQ(sim.AllLines(), c.room) << c.click;
+    EXPECT_EQ(sim.toolkit.Ended(), std::string(c.click) == "Label1");
+    if (sim.toolkit.Ended()) {
+      sim.toolkit.AdvanceSeconds(120);
+      EXPECT_EQ(sim.AllLines(), c.room) << "nothing runs after the end";
+    } else {
+      EXPECT_NEAR(sim.toolkit.Now(), 36002.0, 1e-3);
+    }
   }
-
-  SimProgram sim;
-};
-
-TEST_F(ProgramTest, StartUpWithAProfileShowsTheMainWindowAndAnnouncesAfterTwoSeconds) {
-  sim.GiveProfile("Jo");
-  sim.Start();
-  ASSERT_FALSE(sim.windows.Calls().empty());
-  EXPECT_EQ(sim.windows.Calls().front(), SetWindowPosCall(sim.Main().hWnd(), platform::kHwndTopmost, 3))
-      << "topmost first";
-  EXPECT_TRUE(sim.windows.Topmost(sim.Main().hWnd()));
-  EXPECT_TRUE(sim.Main().Visible());
-  EXPECT_TRUE(Loaded("Form3"));
-  EXPECT_FALSE(Form("Form3").Visible());
-  EXPECT_FALSE(Loaded("Form2"));
-  EXPECT_EQ(sim.program.form1().Handle(), "Jo");
-  EXPECT_EQ(sim.AllLines(), (Lines{Bytes(ByLine()), Bytes(LoadedLine("Jo"))}));
-  EXPECT_NEAR(sim.toolkit.Now(), 36002.0, 1e-3) << "started on a whole second: two seconds on";
 }
 
-TEST_F(ProgramTest, EmptyHandleInTheProfileGivesAnEmptyLoadedLine) {
-  sim.files.Put(kProfile, {.bytes = "[qbv1]\r\n"});
-  sim.Start();
-  EXPECT_EQ(sim.AllLines().back(), Bytes(LoadedLine("")));
-}
-
-TEST_F(ProgramTest, StartClickedDuringTheStartUpPauseRunsBeforeTheLoadedLine) {
-  sim.GiveProfile("Jo");
-  sim.toolkit.ClickAt(36001, "Form1", "Label4");
-  sim.Start();
-  EXPECT_EQ(sim.AllLines(), (Lines{Bytes(StartedLine()), Bytes(ByLine()), Bytes(LoadedLine("Jo"))}));
-}
-
-TEST_F(ProgramTest, CloseDuringTheStartUpPauseEndsWithoutALoadedLine) {
-  sim.GiveProfile("Jo");
-  sim.toolkit.ClickAt(36001, "Form1", "Label1");
-  sim.Start();
-  EXPECT_TRUE(sim.toolkit.Ended());
-  EXPECT_EQ(sim.AllLines(), (Lines{Bytes(ByLine()), Bytes(UnloadedLine("Jo"))}));
-  sim.toolkit.AdvanceSeconds(120);
-  EXPECT_EQ(sim.AllLines().size(), 2u) << "nothing runs after the end";
-}
-
-TEST_F(ProgramTest, FirstRunShowsOnlyTheDialogAndPostsNothing) {
-  sim.Start();
-  EXPECT_TRUE(Form("Form3").Visible());
-  EXPECT_FALSE(sim.Main().Visible());
-  sim.toolkit.AdvanceSeconds(10);
-  EXPECT_TRUE(sim.AllLines().empty());
-  EXPECT_EQ(Form("Form3").Focused(), "Picture1") << "typing reaches the box only once it is clicked";
-  sim.toolkit.Type("Form3", "Jo");
-  EXPECT_EQ(Form("Form3").TextBox("Text1").Text(), "...handle");
-}
-
-TEST_F(ProgramTest, FirstRunOkStoresTheHandleAndShowsTheMainWindowUnannounced) {
-  sim.Start();
-  Click("Form3", "Text1");
-  sim.toolkit.Type("Form3", kBackspaces + "Jo");
-  Click("Form3", "Label2");
-  EXPECT_EQ(sim.Profile(), "[qbv1]\r\nHANDLE=Jo\r\n");
-  EXPECT_TRUE(sim.Main().Visible());
-  EXPECT_FALSE(Form("Form3").Visible());
-  EXPECT_EQ(sim.program.form1().Handle(), "") << "the handle shows from the next start-up";
-  sim.toolkit.AdvanceSeconds(10);
-  EXPECT_TRUE(sim.AllLines().empty());
-
-  Choose("");  // dismissed: only looks
-  EXPECT_EQ(Form("Form1").PopupsShown().back().front(), "handle:[]");
-  Click("Form1", "Label1");
-  EXPECT_EQ(sim.AllLines(), (Lines{Bytes(ByLine()), Bytes(UnloadedLine(""))}));
-}
-
-TEST_F(ProgramTest, FirstRunAcceptsTheUntouchedText) {
-  sim.Start();
-  Click("Form3", "Label2");
-  EXPECT_EQ(sim.Profile(), "[qbv1]\r\nHANDLE=...handle\r\n");
+// Without a profile only the dialog shows; its box takes keys once clicked. Ok
+// stores the text as it stands and shows the main window, unannounced.
+TEST(FirstRun, DialogStoresTheHandleAndShowsTheMainWindowUnannounced) {
+  for (const std::string& typed : {std::string(), kBackspaces + "Jo"}) {
+    SimProgram sim;
+    sim.Start();
+    EXPECT_EQ(sim.Shown(), "[Form1] Form3");
+    EXPECT_EQ(sim.Form("Form3").Focused(), "Picture1");
+    sim.toolkit.Type("Form3", "Jo");
+    EXPECT_EQ(sim.Form("Form3").TextBox("Text1").Text(), "...handle");
+    if (!typed.empty()) sim.Click("Form3", "Text1");
+    sim.toolkit.Type("Form3", typed);
+    sim.toolkit.AdvanceSeconds(10);
+    sim.Click("Form3", "Label2");
+    EXPECT_EQ(sim.Profile(), "[qbv1]\r\nHANDLE=" + std::string(typed.empty() ? "...handle" : "Jo") + "\r\n");
+    EXPECT_EQ(sim.Shown(), "Form1 [Form3]");
+    EXPECT_EQ(sim.program.form1().Handle(), "");
+    sim.toolkit.AdvanceSeconds(10);
+    EXPECT_TRUE(sim.AllLines().empty());
+    sim.Choose("");  // dismissed: only looks
+    EXPECT_EQ(sim.Form("Form1").PopupsShown().back().front(), "handle:[]");
+    sim.Click("Form1", "Label1");
+    EXPECT_EQ(sim.AllLines(), Goodbye(""));
+  }
 }
 
 TEST_F(ProgramTest, ClosingTheFirstRunDialogEndsTheProgramQuietly) {
-  sim.Start();
-  sim.toolkit.Run([&] { Form("Form3").Events().CloseRequested(); });
-  EXPECT_TRUE(sim.toolkit.Ended());
-  EXPECT_TRUE(sim.AllLines().empty());
+  Start();
+  CloseRequested("Form3");
+  EXPECT_TRUE(toolkit.Ended());
+  EXPECT_TRUE(AllLines().empty());
 }
 
-TEST_F(ProgramTest, CloseMarkSlidesOffScreenThenAnnouncesAndEnds) {
-  sim.StartAnnounced("Jo");
-  sim.Main().SetLeft(1500);
-  Click("Form1", "Label1");
-  EXPECT_GT(sim.Main().Left(), sim.toolkit.ScreenWidth());
-  EXPECT_EQ(sim.Room(), (Lines{Bytes(ByLine()), Bytes(UnloadedLine("Jo"))}));
-  EXPECT_TRUE(sim.toolkit.Ended());
+TEST_F(RunningTest, IdleTicksPostPairsCountingUpWithTheReasonAsItStands) {
+  Minutes(10);
+  EXPECT_TRUE(Room().empty()) << "nothing before the first start";
+  EXPECT_EQ(Counter(), "0");
+  Reason("lunch");
+  StartIdle();
+  Minutes(0.99);
+  EXPECT_EQ(Room(), kStarted) << "no tick before a full minute";
+  Minutes(2.01);
+  EXPECT_EQ(Room(), kStarted + Tick(1, "lunch") + Tick(2, "lunch") + Tick(3, "lunch"));
+  EXPECT_EQ(Counter(), "3");
+  Reason("<font color=red>brb</font>");  // read at every tick, posted unescaped
+  Minutes(1);
+  EXPECT_EQ(Room().back(), Bytes(TimeLine("4", "<font color=red>brb</font>")));
+  Reason("");
+  Minutes(1);
+  EXPECT_EQ(Room().back(), Bytes("<font face=Arial Narrow><FONT COLOR=#0080FF>     <b>·÷^·· time: 5 min [  ]</b>"));
+  Main().Hide();  // the session goes on while the window is hidden
+  Minutes(1);
+  EXPECT_EQ(Room().back(), Bytes(TimeLine("6", "")));
+  windows.DestroyWindow(host.frame);  // and while the client is gone
+  Minutes(3);
+  EXPECT_EQ(Counter(), "9");
+  host = AddHostClient(windows, {Document::Room});
+  seen = 0;
+  Minutes(1);
+  EXPECT_EQ(Room(), Tick(10, "")) << "lines resume once the client is back";
 }
 
-TEST_F(ProgramTest, SystemCloseOfTheMainWindowAnnouncesAndEnds) {
-  sim.StartAnnounced("Jo");
-  sim.toolkit.Run([&] { Form("Form1").Events().CloseRequested(); });
-  EXPECT_EQ(sim.Room(), (Lines{Bytes(ByLine()), Bytes(UnloadedLine("Jo"))}));
-  EXPECT_TRUE(sim.toolkit.Ended());
+// A second start keeps the count and the minute going; only a stop resets.
+TEST_F(RunningTest, OnlyStopResetsTheCount) {
+  StopIdle();
+  EXPECT_EQ(Counter(), "0");
+  StartIdle();
+  Minutes(1.5);
+  StartIdle();
+  EXPECT_EQ(Counter(), "1");
+  Minutes(0.5);
+  EXPECT_EQ(Counter(), "2");
+  StopIdle();
+  EXPECT_EQ(Counter(), "0");
+  Minutes(5);
+  EXPECT_EQ(Room(), kStopped + kStarted + Tick(1) + kStarted + Tick(2) + kStopped) << "no ticks while stopped";
+  StartIdle();
+  Minutes(1);
+  EXPECT_EQ(Room().back(), Bytes(TimeLine("1", "reason...")));
 }
 
-TEST_F(ProgramTest, MinimiseMarkAndMenuItemMinimise) {
-  sim.StartAnnounced();
-  Click("Form1", "Label2");
-  EXPECT_TRUE(sim.Main().Minimized());
-
-  SimProgram other;
-  other.StartAnnounced();
-  other.toolkit.ChooseFromNextPopup("minimize");
-  other.toolkit.Click("Form1", "Label3");
-  EXPECT_TRUE(other.Main().Minimized());
+TEST_F(RunningTest, DayOfTicksCountsEveryMinuteWithoutTheHeapGrowing) {
+  Reason("away for the day");
+  const double started = toolkit.Now();
+  StartIdle();
+  std::size_t heapAfterAnHour = 0;
+  for (int minute = 1; minute <= 1440; ++minute) {
+    Minutes(1);
+    ASSERT_EQ(Room(), (minute == 1 ? kStarted : Lines{}) + Tick(minute, "away for the day"));
+    ASSERT_EQ(Counter(), std::to_string(minute));
+    // What the room and the call log keep is the simulator's, not the program's.
+    windows.ClearPostedLines(host.documents[0]);
+    windows.ClearCalls();
+    seen = 0;
+    if (minute == 60) heapAfterAnHour = mallinfo2().uordblks;
+  }
+  EXPECT_LE(mallinfo2().uordblks, heapAfterAnHour + 4096) << "the heap grew over 23 hours";
+  EXPECT_NEAR(toolkit.Now() - started, 86400, 1e-6) << "the day passed midnight on time";
 }
 
-TEST_F(ProgramTest, FileOpensTheMenuOfForm2At1000Twips) {
-  sim.StartAnnounced("Jo");
-  EXPECT_FALSE(Loaded("Form2"));
-  Choose("");
-  EXPECT_TRUE(Loaded("Form2"));
-  EXPECT_FALSE(Form("Form2").Visible());
-  EXPECT_EQ(Form("Form1").PopupsShown().back(), (std::vector<std::string>{"handle:[Jo]", "e&xit", "mi&nimize"}));
-  EXPECT_EQ(Form("Form1").LastPopupX(), 1000.0f);
-  EXPECT_TRUE(sim.Room().empty());
+// Only the close mark slides the window off screen before the unload line and
+// the end. The menu is Form2's, loaded on first use; picking nothing only looks.
+TEST(MainWindow, Commands) {
+  const struct { const char* mark; const char* item; Lines room; bool ends, slides, minimised; } cases[] = {
+      {"Label1", nullptr, Goodbye("Jo"), true, true, false}, {nullptr, "exit2", Goodbye("Jo"), true, false, false},
+      {"Label2", nullptr, {}, false, false, true},           {nullptr, "minimize", {}, false, false, true},
+      {nullptr, "", {}, false, false, false},                {nullptr, nullptr, Goodbye("Jo"), true, false, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.mark ? c.mark : "") + (c.item ? c.item : ""));
+    SimProgram sim;
+    sim.StartAnnounced();
+    sim.Main().SetLeft(1500);
+    if (c.mark) sim.Click("Form1", c.mark);
+    if (c.item) sim.Choose(c.item);
+    if (!c.mark && !c.item) sim.CloseRequested("Form1");  // the system's close
+    if (c.item) {
+      EXPECT_EQ(sim.Form("Form1").PopupsShown().back(), (Lines{"handle:[Jo]", "e&xit", "mi&nimize"}));
+      EXPECT_EQ(sim.Form("Form1").LastPopupX(), 1000.0f);
+      EXPECT_FALSE(sim.Form("Form2").Visible());
+    }
+    EXPECT_EQ(sim.Room(), c.room);
+    EXPECT_EQ(std::tuple(sim.toolkit.Ended(), sim.Main().Left() > sim.toolkit.ScreenWidth(), sim.Main().Minimized()),
+              std::tuple(c.ends, c.slides, c.minimised));
+    EXPECT_EQ(sim.Main().Left() == 1500.0f, !c.slides);
+  }
 }
 
-TEST_F(ProgramTest, ExitItemAnnouncesTheUnloadWithoutSlidingAndEnds) {
-  sim.StartAnnounced("Jo");
-  const float left = sim.Main().Left();
-  Choose("exit2");
-  EXPECT_EQ(sim.Room(), (Lines{Bytes(ByLine()), Bytes(UnloadedLine("Jo"))}));
-  EXPECT_EQ(sim.Main().Left(), left);
-  EXPECT_TRUE(sim.toolkit.Ended());
+// The change dialog drags on a click of its banner, the others on a press.
+TEST(ProgramDrag, BannersDragTheirWindows) {
+  const struct { bool firstRun; const char* form; const char* banner; bool onClick; } cases[] = {
+      {false, "Form1", "Picture2", false}, {true, "Form3", "Picture1", false}, {false, "Form4", "Picture1", true}};
+  for (const auto& c : cases) {
+    SimProgram sim;
+    c.firstRun ? sim.Start() : sim.StartAnnounced();
+    if (c.onClick) sim.Choose("handle");
+    sim.windows.ClearCalls();
+    sim.toolkit.MouseDown(c.form, c.banner);
+    if (c.onClick) {
+      EXPECT_TRUE(sim.windows.Calls().empty()) << "not on a press";
+      sim.Click(c.form, c.banner);
+    }
+    EXPECT_EQ(sim.windows.Calls(), (std::vector<Call>{ReleaseCaptureCall(), SysCommandCall(sim.Form(c.form).hWnd(), 0xF012)}));
+  }
 }
 
-TEST_F(ProgramTest, ChangeHandleDropsTheProfileThenStoresTheNewHandle) {
-  sim.StartAnnounced("Jo");
-  Choose("handle");
-  EXPECT_TRUE(Form("Form4").Visible());
-  EXPECT_FALSE(sim.Main().Visible());
-  EXPECT_EQ(sim.Profile(), "(none)") << "dropped on opening";
+class ChangeDialogTest : public RunningTest {
+ protected:
+  ChangeDialogTest() { Choose("handle"); }
+};
+
+// The first opening in a run drops the profile; Enter stores the new handle,
+// and what shows is the handle as the file gives it back (no quotes, no leading
+// space). A second opening deletes nothing; a system close goes back.
+TEST_F(ChangeDialogTest, DropsTheProfileThenStoresTheNewHandleOnEnter) {
+  EXPECT_EQ(Shown(), "[Form1] [Form2] [Form3] Form4");
+  EXPECT_EQ(Profile(), "(none)");
   EXPECT_EQ(Form("Form4").Focused(), "Text1") << "the user can type at once";
-
-  sim.toolkit.Type("Form4", kBackspaces + "Al");
-  EXPECT_EQ(sim.Profile(), "(none)") << "keys other than Enter write nothing";
-  sim.toolkit.Key("Form4", 13);
-  EXPECT_EQ(sim.Profile(), "[qbv1]\r\nHANDLE=Al\r\n");
-  EXPECT_EQ(sim.program.form1().Handle(), "Al");
+  toolkit.Type("Form4", kBackspaces + " 'Al'");
+  EXPECT_EQ(Profile(), "(none)") << "keys other than Enter write nothing";
+  toolkit.Key("Form4", 13);
+  EXPECT_EQ(Profile(), "[qbv1]\r\nHANDLE='Al'\r\n");
+  EXPECT_EQ(program.form1().Handle(), "Al");
   EXPECT_EQ(Form("Form2").MenuItem("handle").Caption(), "handle:[Al]");
-  EXPECT_TRUE(sim.Main().Visible());
-  EXPECT_FALSE(Form("Form4").Visible());
-  EXPECT_TRUE(sim.Room().empty());
-
+  EXPECT_EQ(Shown(), "Form1 [Form2] [Form3] [Form4]");
+  EXPECT_TRUE(Room().empty());
+  Choose("handle");
+  EXPECT_EQ(Shown(), "[Form1] [Form2] [Form3] Form4");
+  EXPECT_EQ(Profile(), "[qbv1]\r\nHANDLE='Al'\r\n");
+  EXPECT_EQ(files.PathDecisions(), 1);
+  CloseRequested("Form4");
+  EXPECT_EQ(Shown(), "Form1 [Form2] [Form3] [Form4]");
   Click("Form1", "Label1");
-  EXPECT_EQ(sim.Room().back(), Bytes(UnloadedLine("Al")));
+  EXPECT_EQ(Room(), Goodbye("Al"));
 }
 
-TEST_F(ProgramTest, SessionTicksOnDuringTheConfirmationPause) {
-  sim.StartAnnounced("Jo");
-  Click("Form1", "Label4");
-  sim.toolkit.AdvanceSeconds(59.5);
+// Ticks go on in the confirmation pause; a second Enter there starts a second
+// one, which the first waits for: from t + 0.3 it ends at the second after.
+TEST_F(RunningTest, ConfirmationPauseHandlesTicksAndASecondEnter) {
+  StartIdle();
+  toolkit.AdvanceSeconds(59.5);
   Choose("handle");
-  sim.toolkit.Type("Form4", kBackspaces + "Al");
-  const double before = sim.toolkit.Now();
-  sim.toolkit.Key("Form4", 13);
-  EXPECT_NEAR(sim.toolkit.Now() - before, 1.0, 0.5 + 1e-3);
-  EXPECT_EQ(sim.Room().size(), 3u) << "started, then the tick that fell inside the pause";
-  EXPECT_EQ(sim.Room().back(), Bytes(mainwindow::TimeLine("1", "reason...")));
-  EXPECT_EQ(sim.program.form1().Handle(), "Al");
-}
-
-TEST_F(ProgramTest, SecondOpeningOfTheChangeDialogDeletesNothing) {
-  sim.StartAnnounced("Jo");
-  Choose("handle");
-  sim.toolkit.Type("Form4", kBackspaces + "Al\r");
-  Choose("handle");
-  EXPECT_TRUE(Form("Form4").Visible());
-  EXPECT_EQ(sim.Profile(), "[qbv1]\r\nHANDLE=Al\r\n");
-}
-
-TEST_F(ProgramTest, SecondEnterDuringThePauseStartsASecondConfirmation) {
-  sim.StartAnnounced("Jo");
-  Choose("handle");
-  sim.toolkit.Type("Form4", kBackspaces + "A");
-  const double t = sim.toolkit.Now();
-  sim.toolkit.TypeAt(t + 0.3, "Form4", "l\r");
-  sim.toolkit.Key("Form4", 13);
-  EXPECT_NEAR(sim.toolkit.Now(), t + 1.3, 0.6) << "the outer confirmation ends after the inner one";
-  EXPECT_EQ(sim.Profile(), "[qbv1]\r\nHANDLE=Al\r\n");
-  EXPECT_EQ(sim.program.form1().Handle(), "Al");
-  EXPECT_FALSE(Form("Form4").Visible());
-}
-
-TEST_F(ProgramTest, ChangeHandleBeforeTheMenuWasEverOpenedLoadsForm2First) {
-  sim.StartAnnounced("Jo");
-  // The dialog can be reached only through the menu, so Form2 is loaded; its
-  // caption still follows the read-back handle.
-  Choose("handle");
-  sim.toolkit.Type("Form4", kBackspaces + "\r");
-  EXPECT_EQ(Form("Form2").MenuItem("handle").Caption(), "handle:[]");
-}
-
-TEST_F(ProgramTest, SystemCloseOfTheChangeDialogReturnsToTheMainWindow) {
-  sim.StartAnnounced("Jo");
-  Choose("handle");
-  sim.toolkit.Run([&] { Form("Form4").Events().CloseRequested(); });
-  EXPECT_TRUE(sim.Main().Visible());
-  EXPECT_FALSE(Form("Form4").Visible());
-  EXPECT_FALSE(sim.toolkit.Ended());
-}
-
-TEST_F(ProgramTest, BannersDragTheirWindows) {
-  sim.StartAnnounced();
-  sim.windows.ClearCalls();
-  sim.toolkit.MouseDown("Form1", "Picture2");
-  EXPECT_EQ(sim.windows.Calls(), (std::vector<platform::sim::Call>{
-                                     ReleaseCaptureCall(), SysCommandCall(sim.Main().hWnd(), 0xF012)}));
-
-  Choose("handle");
-  sim.windows.ClearCalls();
-  sim.toolkit.MouseDown("Form4", "Picture1");
-  EXPECT_TRUE(sim.windows.Calls().empty()) << "the change dialog drags on click, not on press";
-  Click("Form4", "Picture1");
-  EXPECT_EQ(sim.windows.Calls().back(), SysCommandCall(Form("Form4").hWnd(), 0xF012));
-
-  SimProgram first;
-  first.Start();
-  first.windows.ClearCalls();
-  first.toolkit.MouseDown("Form3", "Picture1");
-  EXPECT_EQ(first.windows.Calls().back(), SysCommandCall(first.toolkit.FindForm("Form3").hWnd(), 0xF012));
-}
-
-TEST_F(ProgramTest, ProfilePathIsDecidedOncePerRun) {
-  sim.StartAnnounced();
-  Choose("handle");
-  sim.toolkit.Type("Form4", "\r");
-  EXPECT_EQ(sim.files.PathDecisions(), 1);
+  toolkit.Type("Form4", kBackspaces + "A");
+  const double t = toolkit.Now();
+  toolkit.TypeAt(t + 0.3, "Form4", "l\r");
+  toolkit.Key("Form4", 13);
+  EXPECT_NEAR(toolkit.Now(), t + 1.5, 1e-3);
+  EXPECT_EQ(Room(), kStarted + Tick(1)) << "the tick fell inside the pause";
+  EXPECT_EQ(Profile(), "[qbv1]\r\nHANDLE=Al\r\n");
+  EXPECT_EQ(program.form1().Handle(), "Al");
+  EXPECT_EQ(Shown(), "Form1 [Form2] [Form3] [Form4]");
 }
 
 }  // namespace
