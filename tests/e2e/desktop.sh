@@ -20,6 +20,10 @@ up_one() {
   wine_env "$dir/prefix"
   # Making a prefix takes many seconds: once per run, not per test.
   make_prefix || fail "Wine could not make a prefix for 32- and 64-bit programs (see $dir/prefix.wineboot.log)"
+  # One server for the whole run: left to itself it ends three seconds after
+  # a test's last program, and a program started as it ends can fail. After
+  # a minute with no program it ends all the same, should "down" never come.
+  wineserver -p60 </dev/null >/dev/null 2>&1
   cat >"$dir/env" <<ENV
 export DISPLAY='$DISPLAY'
 export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='

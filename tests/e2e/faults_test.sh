@@ -17,7 +17,7 @@
 source "$(dirname "$0")/lib.sh"
 
 ended() { ! quimbly_alive; }
-attrib() { "$WINE64" cmd /c attrib "$@" >/dev/null 2>&1; }
+attrib() { "$WINE64" cmd /c attrib "$@" >"$WORK/attrib.log" 2>&1 || fail "attrib $*: $(tr -d '\r' <"$WORK/attrib.log")"; }
 no_process_left() {
   wait_until 15 ended || fail "the utility did not end"
   local left
