@@ -41,12 +41,7 @@ change_handle_to() {  # File > handle, then type the handle and Enter
   wait_until 10 find_main_window || fail "the main window did not come back"
 }
 close_mark() { click 148 8; }
-loads() {  # [HANDLE]: the host, then the utility (on a profile holding HANDLE), its two lines in
-  [[ -z "${1:-}" ]] || set_profile "$1"
-  start_host room
-  start_quimbly
-  wait_for_lines "$(transcript)" 2 10
-}
+loads() { start_host room; start_announced "$@"; }  # [HANDLE]: the host, then the utility, its two lines in
 
 case ${1:?case} in
   host-comes-and-goes)

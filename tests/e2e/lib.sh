@@ -118,14 +118,14 @@ start_quimbly() {
   esac
 }
 
-# start_announced [HANDLE]: with a profile holding the handle (Jo), the
-# utility's start-up lines reach the room before this returns.
+# start_announced [HANDLE]: the utility, on a profile holding the handle (or
+# on the profile as the test left it); its start-up lines reach the room
+# before this returns.
 start_announced() {
-  set_profile "${1:-Jo}"
+  [[ -z "${1:-}" ]] || set_profile "$1"
   start_quimbly
   wait_for_lines "$(transcript)" 2 10
 }
-
 
 # What the window system says of a window of the utility (by title prefix):
 # "visible=0|1 iconic=0|1 topmost=0|1 rect=l,t,r,b".
