@@ -68,6 +68,9 @@ void Form1::Paint(std::string_view control) {
 
 void Form1::CloseRequested() { program_.UnloadMain(); }
 
+// Unloaded as by any other way out, hidden or not, so the room hears of it.
+void Form1::SessionEnding() { program_.UnloadMain(); }
+
 // The close mark: the window glides off the screen, then the program ends.
 void Form1::Label1_Click() {
   shell::SlideOut(program_.Toolkit(), *window_);

@@ -28,6 +28,7 @@ class Form1 final : public platform::FormEvents {
   void TimerTick(std::string_view timer) override;
   void Paint(std::string_view control) override;
   void CloseRequested() override;
+  void SessionEnding() override;
 
  private:
   void Label1_Click();

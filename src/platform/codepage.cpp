@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/utf8.h"
+
 namespace quimbly::platform {
 namespace {
 
@@ -21,38 +23,6 @@ std::optional<unsigned char> ToByte(char32_t cp) {
     if (kHighBlock[i] == cp) return static_cast<unsigned char>(0x80 + i);
   }
   return std::nullopt;
-}
-
-// Decodes one UTF-8 sequence at pos; nullopt for a malformed one (pos still advances).
-std::optional<char32_t> NextCodePoint(std::string_view s, std::size_t& pos) {
-  const auto lead = static_cast<unsigned char>(s[pos++]);
-  if (lead < 0x80) return lead;
-  int extra = 0;
-  char32_t cp = 0;
-  if ((lead & 0xE0) == 0xC0) { extra = 1; cp = lead & 0x1F; }
-  else if ((lead & 0xF0) == 0xE0) { extra = 2; cp = lead & 0x0F; }
-  else if ((lead & 0xF8) == 0xF0) { extra = 3; cp = lead & 0x07; }
-  else return std::nullopt;
-  for (int i = 0; i < extra; ++i) {
-    if (pos >= s.size() || (static_cast<unsigned char>(s[pos]) & 0xC0) != 0x80) return std::nullopt;
-    cp = (cp << 6) | (static_cast<unsigned char>(s[pos++]) & 0x3F);
-  }
-  constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
-  if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
-  return cp;
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
 }
 
 }  // namespace

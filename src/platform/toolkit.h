@@ -99,6 +99,9 @@ class FormEvents {
   virtual void Paint(std::string_view /*control*/) {}
   // The user closed the window through the system (Alt+F4, the window menu).
   virtual void CloseRequested() {}
+  // Windows is ending the session (log off, shut down, restart); it ends the
+  // process once every window has heard of it.
+  virtual void SessionEnding() {}
 };
 
 class Toolkit {

@@ -1,51 +1,126 @@
 #!/usr/bin/env bash
 # What an exe asks of Windows, against the oldest Windows it declares:
-#   imports_test.sh EXE OLDEST ALLOWED_LIST
-# Fails on a DLL beyond Windows' own four, on any function the allowed list
-# does not hold (the list says where each was checked), on a PE header that
-# declares another oldest Windows than OLDEST (major.minor), and on an exe
-# over 200 KiB.
+#   imports_test.sh EXE OLDEST IMPORT_LIST
+# OLDEST is 4.0 for the 32-bit exe, which must run on Windows 98, 98 SE, ME
+# and NT 4.0, and 5.2 for the 64-bit exe, which must run on XP x64. Fails on
+# a PE header that declares another OS or subsystem version; on a DLL beyond
+# Windows' own four; on a function imported by ordinal (the numbers differ
+# between 9x and NT); on a function the list lacks, has not checked, or
+# places after those Windows; on a Unicode (W) function that Windows 9x only
+# stubs; and on an exe over 200 KiB. Every offender is named before it fails.
+# OBJDUMP may name another objdump, so that the test itself can be tested.
 set -euo pipefail
-exe=${1:?exe} oldest=${2:?oldest Windows version} allowed=${3:?allowed list}
-fail() { echo "FAIL: $*" >&2; exit 1; }
-[[ -f "$exe" ]] || fail "no $exe: build the mingw32 and mingw64 presets first"
+exe=${1:?exe} oldest=${2:?oldest Windows version} list=${3:?import list}
+objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
+die() { echo "FAIL: $*" >&2; exit 1; }
+[[ -f "$exe" ]] || die "no $exe: build the mingw32 and mingw64 presets first"
+[[ -f "$list" ]] || die "no import list $list"
 
-dump=$(x86_64-w64-mingw32-objdump -p "$exe")
+dump=$("$objdump" -p "$exe")
+magic=$(awk '$1 == "Magic" { print $2 }' <<<"$dump")
+case "$magic:$oldest" in
+  010b:4.0) kind=x86 bar="Windows 98 and NT 4.0" ;;
+  020b:5.2) kind=x64 bar="Windows XP x64" ;;
+  010b:* | 020b:*) die "$exe: this test knows the 32-bit exe at 4.0 and the 64-bit exe at 5.2, not magic $magic at $oldest" ;;
+  *) die "$exe is not a Windows program (magic $magic)" ;;
+esac
+
+# The list as "DLL!Function exe 9x NT source" rows, "W name" for the Unicode
+# functions that work on 9x, and "E why" for each line it cannot trust: a
+# typo there must not quietly let an import through.
+table=$(awk '
+  BEGIN {
+    split("95 98 ME - ?", a, " "); for (i in a) w9x[a[i]] = 1
+    split("3.1 3.5 3.51 4.0 2000 XP 2003 XP64 Vista 7 8 8.1 10 ?", a, " "); for (i in a) nt[a[i]] = 1
+    split("qi98 remarks98 w32-92 crt learn", a, " "); for (i in a) tag[a[i]] = 1
+  }
+  /^#/ || !NF { next }
+  $1 == "UNICODE-ON-9X" { for (i = 2; i <= NF; i++) print "W", $i; next }
+  {
+    where = FILENAME ":" FNR ": "
+    if (NF != 6) { print "E", where "needs 6 columns, has " NF; next }
+    if ($1 !~ /\.DLL$/) { print "E", where "no DLL in " $1; next }
+    if ($3 != "x86" && $3 != "x64" && $3 != "both") { print "E", where "exe " $3 " is none of x86, x64, both"; next }
+    if (!($4 in w9x)) { print "E", where "9x " $4 " is none of 95, 98, ME, -, ?"; next }
+    if (!($5 in nt)) { print "E", where "NT " $5 " is no NT this list knows"; next }
+    unchecked = ($6 == "unchecked")
+    if (unchecked != ($4 == "?" && $5 == "?")) { print "E", where "source \"unchecked\" goes with \"?\" in both version columns, and only there"; next }
+    n = split($6, parts, "+")
+    for (i = 1; i <= n; i++) {
+      t = parts[i]; sub(/:.*/, "", t)
+      if (!unchecked && (!(t in tag) || parts[i] !~ /:./)) { print "E", where "source " parts[i] " is not tag:page of the legend"; next }
+    }
+    key = $1 "!" $2
+    if (key in seen) { print "E", where key " is listed twice"; next }
+    seen[key] = 1
+    print key, $3, $4, $5, $6
+  }' "$list")
+bad_rows=$(awk '$1 == "E" { sub(/^E /, ""); print }' <<<"$table")
+[[ -z "$bad_rows" ]] || die "$list has rows the test cannot trust:
+$bad_rows"
+unicode_on_9x=" $(awk '$1 == "W" { printf "%s ", $2 }' <<<"$table")"
+
 # "DLL!Function" for every function imported by name, and "DLL!#N" by ordinal.
 imports=$(awk '
   /^\tDLL Name:/ { dll = toupper($3); next }
   dll && /^\t[0-9a-f]+\t +[0-9]+ +[^ ]+/ { print dll "!" $3; next }
   dll && /^\t[0-9a-f]+\t +<none> +[0-9a-f]+/ { print dll "!#" $3; next }
   /^ [0-9a-f]+\t/ { dll = "" }' <<<"$dump" | sort -u)
-[[ -n "$imports" ]] || fail "found no imports in $exe: the listing is broken"
+[[ -n "$imports" ]] || die "found no imports in $exe: the listing is broken"
 
-dlls=$(cut -d'!' -f1 <<<"$imports" | sort -u | tr '\n' ' ')
-for dll in $dlls; do
+nt_rank() {
+  case $1 in
+    3.1) echo 1 ;; 3.5) echo 2 ;; 3.51) echo 3 ;; 4.0) echo 4 ;; 2000) echo 5 ;;
+    XP) echo 6 ;; 2003) echo 7 ;; XP64) echo 8 ;; *) echo 99 ;;
+  esac
+}
+problems=()
+while read -r import; do
+  dll=${import%%!*} fn=${import#*!}
   case $dll in
     KERNEL32.DLL | USER32.DLL | GDI32.DLL | MSVCRT.DLL) ;;
-    *) fail "$exe imports from $dll, which is not one of Windows' own four" ;;
+    *) problems+=("$import: $dll is not one of Windows' own four DLLs"); continue ;;
   esac
-done
-
-# The entries for this exe's kind: a 32-bit exe must not import what only
-# 64-bit Windows has, such as GetWindowLongPtrW.
-magic=$(awk '$1 == "Magic" { print $2 }' <<<"$dump")
-case $magic in
-  010b) kind=x86 ;;
-  020b) kind=x64 ;;
-  *) fail "$exe is not a Windows program (magic $magic)" ;;
-esac
-known=$(awk -v kind="$kind" '!/^#/ && NF && ($3 == "both" || $3 == kind) { print $1 "!" $2 }' "$allowed" | sort -u)
-unknown=$(comm -23 <(echo "$imports") <(echo "$known"))
-[[ -z "$unknown" ]] || fail "$exe imports what is not checked against Windows $oldest ($allowed):
-$unknown"
+  if [[ $fn == \#* ]]; then
+    problems+=("$import: imported by ordinal, and ordinals differ between Windows 9x and NT")
+    continue
+  fi
+  if [[ $fn =~ W$ && $unicode_on_9x != *" $fn "* ]]; then
+    problems+=("$import: a Unicode function that Windows 9x only stubs (not in KB Q210341)")
+  fi
+  row=$(awk -v key="$import" -v kind="$kind" '$1 == key && ($2 == "both" || $2 == kind)' <<<"$table")
+  if [[ -z "$row" ]]; then
+    problems+=("$import: not in $list for the $kind exe")
+    continue
+  fi
+  read -r _ _ w9x nt source <<<"$row"
+  if [[ $source == unchecked ]]; then
+    problems+=("$import: $list has not checked it against any Windows yet")
+  elif [[ $kind == x86 ]]; then
+    case $w9x in
+      95 | 98) ;;
+      \?) problems+=("$import: $list has no Windows 9x source for it yet (only $source)") ;;
+      *) problems+=("$import: not in Windows 98 (oldest 9x: $w9x, per $source)") ;;
+    esac
+    (($(nt_rank "$nt") <= 4)) || problems+=("$import: $list places it in NT $nt (per $source), after NT 4.0")
+  else
+    (($(nt_rank "$nt") <= 8)) || problems+=("$import: $list places it in NT $nt (per $source), after XP x64")
+  fi
+done <<<"$imports"
 
 version() { awk -v k="$1" '$1 == k { print $2 }' <<<"$dump"; }
-declared="$(version MajorSubsystemVersion).$(version MinorSubsystemVersion)"
+subsystem="$(version MajorSubsystemVersion).$(version MinorSubsystemVersion)"
 os="$(version MajorOSystemVersion).$(version MinorOSystemVersion)"
-[[ "$declared" == "$oldest" && "$os" == "$oldest" ]] ||
-  fail "$exe declares subsystem $declared and OS $os, not $oldest"
+[[ "$subsystem" == "$oldest" && "$os" == "$oldest" ]] ||
+  problems+=("PE header declares subsystem $subsystem and OS $os, not $oldest")
 
 size=$(stat -c %s "$exe")
-((size <= 200 * 1024)) || fail "$exe is $((size / 1024)) KiB, over 200 KiB"
-echo "PASS: $(basename "$(dirname "$exe")")/$(basename "$exe"): $(wc -l <<<"$imports") functions from ${dlls% }, all in Windows $oldest; $((size / 1024)) KiB"
+((size <= 200 * 1024)) || problems+=("$((size / 1024)) KiB, over 200 KiB")
+
+if ((${#problems[@]})); then
+  echo "FAIL: $exe, against $bar:" >&2
+  printf '  %s\n' "${problems[@]}" >&2
+  exit 1
+fi
+dlls=$(cut -d'!' -f1 <<<"$imports" | sort -u | tr '\n' ' ')
+echo "PASS: $(basename "$(dirname "$exe")")/$(basename "$exe"): $(wc -l <<<"$imports") functions from ${dlls% }, all in $bar by $(basename "$list"); header $oldest; $((size / 1024)) KiB"

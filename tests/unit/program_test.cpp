@@ -174,6 +174,42 @@ TEST(MainWindow, Commands) {
   }
 }
 
+// Windows ending the session unloads the main window however it stands: the
+// room hears of it, the program ends, and nothing else runs. The other forms
+// hear of it too, in load order, and change nothing.
+TEST(MainWindow, SessionEndUnloadsLikeEveryOtherWayOut) {
+  const struct { const char* when; Lines room; } cases[] = {
+      {"running", Goodbye("Jo")},
+      {"in a session", kStarted + Goodbye("Jo")},
+      {"hidden, in the change dialog", Goodbye("Jo")},
+      {"minimised", Goodbye("Jo")},
+      {"first run", Goodbye("")},
+      {"in the start-up pause", Goodbye("Jo")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.when);
+    const std::string when = c.when;
+    SimProgram sim;
+    if (when == "first run") {
+      sim.Start();
+    } else if (when == "in the start-up pause") {
+      sim.GiveProfile("Jo");
+      sim.toolkit.EndSessionAt(36001);
+      sim.Start();
+    } else {
+      sim.StartAnnounced();
+    }
+    if (when == "in a session") sim.StartIdle();
+    if (when == "hidden, in the change dialog") sim.Choose("handle");
+    if (when == "minimised") sim.Click("Form1", "Label2");
+    if (!sim.toolkit.Ended()) sim.toolkit.EndSession();
+    EXPECT_EQ(sim.Room(), c.room);
+    EXPECT_TRUE(sim.toolkit.Ended());
+    sim.toolkit.AdvanceSeconds(120);
+    EXPECT_EQ(sim.Room(), c.room) << "nothing runs after the end";
+  }
+}
+
 // The change dialog drags on a click of its banner, the others on a press.
 TEST(ProgramDrag, BannersDragTheirWindows) {
   const struct { bool firstRun; const char* form; const char* banner; bool onClick; } cases[] = {

@@ -92,6 +92,20 @@ void SimToolkit::TypeAt(double clock, std::string_view form, std::string_view ke
   scheduled_.push_back({clock, scheduledCount_++, [this, f = std::string(form), k = std::string(keys)] { Keys(f, k); }});
 }
 
+void SimToolkit::EndSession() {
+  Deliver([this] { SessionEnds(); });
+}
+
+void SimToolkit::EndSessionAt(double clock) {
+  scheduled_.push_back({clock, scheduledCount_++, [this] { SessionEnds(); }});
+}
+
+void SimToolkit::SessionEnds() {
+  const std::vector<SimForm*> told = forms_;
+  for (SimForm* form : told) form->Events().SessionEnding();
+  End();
+}
+
 // A press takes the focus where it can, then the control hears of it.
 void SimToolkit::Press(const std::string& formName, const std::string& control, bool click) {
   SimForm& form = VisibleForm(*this, formName);

@@ -46,6 +46,10 @@ class SimToolkit : public Toolkit {
   void ClickAt(double clock, std::string_view form, std::string_view control);
   // Keys typed at a time still to come.
   void TypeAt(double clock, std::string_view form, std::string_view keys);
+  // Windows ends the session: each loaded form hears of it in load order,
+  // then the system ends a program that has not ended itself.
+  void EndSession();
+  void EndSessionAt(double clock);
   // The item the next pop-up menu chooses; without one the menu is dismissed.
   void ChooseFromNextPopup(std::string_view item) { nextPopupChoice_ = item; }
   // Lets time pass; ticks and scheduled input are handled as they fall due.
@@ -73,6 +77,7 @@ class SimToolkit : public Toolkit {
   };
 
   void Press(const std::string& form, const std::string& control, bool click);
+  void SessionEnds();
   void Keys(const std::string& form, const std::string& keys);
   void Post(std::function<void()> event);
   void Deliver(std::function<void()> event);

@@ -10,7 +10,7 @@ namespace quimbly::platform::win32 {
 
 ContainerWindow::ContainerWindow(std::string_view name, const ContainerStyle& style, FormEvents& events)
     : name_(name), events_(events), background_(CreateSolidBrush(style.background)), picture_(style.picture) {
-  Create(style.exStyle, std::wstring(style.title).c_str(), style.style | WS_CLIPCHILDREN, style.bounds,
+  Create(style.exStyle, std::string(style.title).c_str(), style.style | WS_CLIPCHILDREN, style.bounds,
          style.parent);
 }
 
@@ -98,6 +98,11 @@ LRESULT ContainerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       if (!onTab_) return 0;
       onTab_(wParam != 0);
       return 1;
+    case WM_ENDSESSION:
+      // Windows is ending the session (log off, shut down): the program goes
+      // as by any other way out, before Windows ends the process.
+      if (wParam != FALSE) events_.SessionEnding();
+      return 0;
     case WM_CLOSE:
       // Closing goes through the program's own handlers, never straight to destruction.
       events_.CloseRequested();
@@ -139,7 +144,7 @@ void ContainerWindow::PaintBackground(HDC dc) {
   FillRect(dc, &client, background_);
   if (picture_ != nullptr) {
     BITMAP info;
-    GetObjectW(picture_, sizeof(info), &info);
+    GetObjectA(picture_, sizeof(info), &info);
     HDC source = CreateCompatibleDC(dc);
     const HGDIOBJ old = SelectObject(source, picture_);
     BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
@@ -158,7 +163,7 @@ WindowlessLabel* ContainerWindow::LabelAt(POINT point) {
 
 void ContainerWindow::Press(UINT message, POINT point) {
   // A picture box takes the focus when pressed, as a text box does.
-  const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+  const LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_STYLE);
   if ((style & WS_CHILD) != 0 && (style & WS_TABSTOP) != 0) SetFocus(hwnd());
   if (WindowlessLabel* label = LabelAt(point)) {
     if (message != WM_LBUTTONDOWN) return;

@@ -25,7 +25,7 @@ struct ContainerStyle {
   RECT bounds;  // pixels, in the parent's client area (screen for a form)
   HWND parent;
   COLORREF background;
-  std::wstring_view title;
+  std::string_view title;  // in the system's code page
   HBITMAP picture = nullptr;  // drawn unscaled at the top-left; owned by the caller
 };
 

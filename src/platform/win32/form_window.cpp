@@ -41,7 +41,7 @@ RECT FormBounds(const FormLayout& layout, DWORD style) {
 FormWindow::FormWindow(const FormLayout& layout, FormEvents& events, const FormResources& resources)
     : layout_(layout), events_(events), menus_(layout.menus) {
   const DWORD style = layout.borderless ? WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX : WS_OVERLAPPEDWINDOW;
-  const std::wstring title = Widen(layout.caption);
+  const std::string title = ToCodePage(layout.caption);
   surface_ = std::make_unique<ContainerWindow>(layout.name,
                                                ContainerStyle{.exStyle = 0,
                                                               .style = style,
@@ -51,8 +51,8 @@ FormWindow::FormWindow(const FormLayout& layout, FormEvents& events, const FormR
                                                               .title = title},
                                                events);
   if (layout.programIcon) {
-    SendMessageW(surface_->hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources.bigIcon));
-    SendMessageW(surface_->hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources.smallIcon));
+    SendMessageA(surface_->hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources.bigIcon));
+    SendMessageA(surface_->hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources.smallIcon));
   }
   surface_->OnTimer([this](UINT_PTR id) {
     for (const auto& timer : timers_) {
@@ -78,7 +78,7 @@ void FormWindow::BuildControls(const FormResources& resources) {
                            .bounds = PixelBounds(c.twips),
                            .parent = ContainerOf(c).hwnd(),
                            .background = Resolve(c.back),
-                           .title = L"",
+                           .title = "",
                            .picture = c.picture == Picture::Panel ? resources.panel : nullptr},
             events_);
         if (tabStop != 0) focusOrder_.emplace_back(c.tabIndex, box->hwnd());
@@ -170,7 +170,7 @@ void FormWindow::PopupMenu(Form& menuOwner, std::string_view menu, float xTwips)
   SetForegroundWindow(surface_->hwnd());
   const UINT chosen = static_cast<UINT>(TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
                                                        at.x, pointer.y, 0, surface_->hwnd(), nullptr));
-  PostMessageW(surface_->hwnd(), WM_NULL, 0, 0);
+  PostMessageA(surface_->hwnd(), WM_NULL, 0, 0);
   const std::string_view item = owner.menus_.NameOf(chosen);
   if (!item.empty()) owner.events_.Click(item);
 }

@@ -3,53 +3,61 @@
 #include <string>
 #include <vector>
 
+#include "platform/profile_place.h"
 #include "platform/win32/backend.h"
 #include "platform/win32/text.h"
 
 namespace quimbly::platform::win32 {
 namespace {
 
-constexpr char kLegacyFolder[] = "c:\\windows\\system";
-constexpr char kFileName[] = "qbv1.ini";
+std::string Bytes(std::string_view utf8) { return ToCodePage(utf8); }
 
-bool IsFolder(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-// The classic place where the file is there already or may be made; else the
-// user's application-data folder (current Windows lets only administrators
-// write to the system folder, and a fresh Wine prefix has none).
-std::string DecideProfilePath() {
-  const std::string legacy = std::string(kLegacyFolder) + "\\" + kFileName;
-  const std::wstring wideLegacy = Widen(legacy);
-  if (GetFileAttributesW(wideLegacy.c_str()) != INVALID_FILE_ATTRIBUTES) return legacy;
-  if (IsFolder(Widen(kLegacyFolder))) {
-    const HANDLE probe = CreateFileW(wideLegacy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (probe != INVALID_HANDLE_VALUE) {
-      CloseHandle(probe);
-      return legacy;
-    }
+class Machine final : public ProfilePlaceProbe {
+ public:
+  bool Exists(std::string_view path) override {
+    return GetFileAttributesA(Bytes(path).c_str()) != INVALID_FILE_ATTRIBUTES;
   }
-  std::wstring appData(MAX_PATH, L'\0');
-  const DWORD length = GetEnvironmentVariableW(L"APPDATA", appData.data(), static_cast<DWORD>(appData.size()));
-  if (length == 0 || length >= appData.size()) return legacy;
-  appData.resize(length);
-  return Narrow(appData) + "\\" + kFileName;
-}
 
-// The wide functions: the system still keeps the file in its 8-bit code page,
-// and paths outside that code page (a user's folder name) work too.
+  bool IsFolder(std::string_view path) override {
+    const DWORD attributes = GetFileAttributesA(Bytes(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  }
+
+  // Made and removed in one step: the file goes when the handle is closed.
+  bool AcceptsNewFile(std::string_view folder, std::string_view name) override {
+    const std::string path = Bytes(folder) + "\\" + Bytes(name);
+    const HANDLE probe = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (probe == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(probe);
+    return true;
+  }
+
+  std::string Environment(std::string_view name) override {
+    const std::string key = Bytes(name);
+    std::string value(MAX_PATH, '\0');
+    DWORD length = GetEnvironmentVariableA(key.c_str(), value.data(), static_cast<DWORD>(value.size()));
+    if (length >= value.size()) {  // too long for the buffer: the length asked for includes the end mark
+      value.assign(length, '\0');
+      length = GetEnvironmentVariableA(key.c_str(), value.data(), static_cast<DWORD>(value.size()));
+      if (length >= value.size()) return {};
+    }
+    value.resize(length);
+    return FromCodePage(value);
+  }
+};
+
+// The ANSI functions throughout, as on every Windows the exe runs on: the
+// file holds the system's code page either way.
 class Win32ProfileFiles final : public ProfileFiles {
  public:
-  Win32ProfileFiles() : path_(DecideProfilePath()) {}
+  Win32ProfileFiles() : path_(ChooseProfilePath(machine_)) {}
 
   std::string ProfilePath() override { return path_; }
 
   bool FindNormalFile(std::string_view path) override {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW(Widen(path).c_str(), &found);
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA(Bytes(path).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return false;
     FindClose(search);
     constexpr DWORD kNotNormal = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
@@ -60,22 +68,23 @@ class Win32ProfileFiles final : public ProfileFiles {
                                        std::string_view defaultValue, int bufferSize,
                                        std::string_view file) override {
     if (bufferSize <= 0) return {};
-    std::vector<wchar_t> buffer(static_cast<std::size_t>(bufferSize), L'\0');
-    const DWORD count = GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(),
-                                                 Widen(defaultValue).c_str(), buffer.data(),
-                                                 static_cast<DWORD>(bufferSize), Widen(file).c_str());
-    return Narrow(std::wstring_view(buffer.data(), count));
+    std::vector<char> buffer(static_cast<std::size_t>(bufferSize), '\0');
+    const DWORD count = ::GetPrivateProfileStringA(Bytes(section).c_str(), Bytes(key).c_str(),
+                                                   Bytes(defaultValue).c_str(), buffer.data(),
+                                                   static_cast<DWORD>(bufferSize), Bytes(file).c_str());
+    return FromCodePage(std::string_view(buffer.data(), count));
   }
 
   void WritePrivateProfileStringA(std::string_view section, std::string_view key, std::string_view value,
                                   std::string_view file) override {
-    WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(),
-                               Widen(file).c_str());
+    ::WritePrivateProfileStringA(Bytes(section).c_str(), Bytes(key).c_str(), Bytes(value).c_str(),
+                                 Bytes(file).c_str());
   }
 
-  void DeleteFileA(std::string_view path) override { DeleteFileW(Widen(path).c_str()); }
+  void DeleteFileA(std::string_view path) override { ::DeleteFileA(Bytes(path).c_str()); }
 
  private:
+  Machine machine_;
   const std::string path_;
 };
 

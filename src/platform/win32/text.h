@@ -1,16 +1,15 @@
-// Conversions between the core's UTF-8 and what the Windows API takes.
+// Text crossing to and from Windows: the core's UTF-8 in, the system's ANSI
+// code page (CP_ACP: 1252 on a Western system, 1250 or 1251 elsewhere) out,
+// converted by Windows itself, so what the code page lacks becomes what
+// Windows makes of it.
 #pragma once
-
-#include <windows.h>
 
 #include <string>
 #include <string_view>
 
 namespace quimbly::platform::win32 {
 
-std::wstring Widen(std::string_view utf8);
-std::string Narrow(std::wstring_view wide);
-// UTF-8 to the system's 8-bit code page (Windows-1252 on the target systems).
 std::string ToCodePage(std::string_view utf8);
+std::string FromCodePage(std::string_view bytes);
 
 }  // namespace quimbly::platform::win32

@@ -10,45 +10,45 @@ TextBoxControl::TextBoxControl(const ControlLayout& layout, HWND container, Form
   const RECT r = PixelBounds(layout.twips);
   const DWORD exStyle = layout.edge == Edge::Sunken ? WS_EX_CLIENTEDGE : 0;
   const DWORD frame = layout.edge == Edge::Flat ? WS_BORDER : 0;
-  hwnd_ = CreateWindowExW(exStyle, L"EDIT", Widen(layout.text).c_str(),
+  hwnd_ = CreateWindowExA(exStyle, "EDIT", ToCodePage(layout.text).c_str(),
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | frame, r.left, r.top,
-                          r.right - r.left, r.bottom - r.top, container, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);  // no length limit beyond the system's own
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+                          r.right - r.left, r.bottom - r.top, container, nullptr, GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);  // no length limit beyond the system's own
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TextBoxControl::Procedure)));
+      SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TextBoxControl::Procedure)));
 }
 
 TextBoxControl::~TextBoxControl() {
   if (IsWindow(hwnd_)) {
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
 }
 
 std::string TextBoxControl::Text() const {
-  const int length = GetWindowTextLengthW(hwnd_);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(hwnd_, text.data(), length + 1);
+  const int length = GetWindowTextLengthA(hwnd_);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(hwnd_, text.data(), length + 1);
   text.resize(static_cast<std::size_t>(copied));
-  return Narrow(text);
+  return FromCodePage(text);
 }
 
-void TextBoxControl::SetText(std::string_view text) { SetWindowTextW(hwnd_, Widen(text).c_str()); }
+void TextBoxControl::SetText(std::string_view text) { SetWindowTextA(hwnd_, ToCodePage(text).c_str()); }
 
 LRESULT CALLBACK TextBoxControl::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<TextBoxControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = reinterpret_cast<TextBoxControl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (message == WM_CHAR) {
     // The handler sees the key first and may change it; 0 swallows it.
     int key = static_cast<int>(wParam);
     const WNDPROC original = self->original_;
     self->events_.KeyPress(self->layout_.name, key);
     if (key == 0) return 0;
-    return CallWindowProcW(original, hwnd, message, static_cast<WPARAM>(key), lParam);
+    return CallWindowProcA(original, hwnd, message, static_cast<WPARAM>(key), lParam);
   }
-  return CallWindowProcW(self->original_, hwnd, message, wParam, lParam);
+  return CallWindowProcA(self->original_, hwnd, message, wParam, lParam);
 }
 
 }  // namespace quimbly::platform::win32

@@ -12,37 +12,58 @@ namespace {
 // Never shown: owning the forms keeps them off the taskbar.
 class HiddenOwner final : public Window {
  public:
-  HiddenOwner() { Create(0, L"", WS_POPUP, RECT{0, 0, 0, 0}, nullptr); }
+  HiddenOwner() { Create(0, "", WS_POPUP, RECT{0, 0, 0, 0}, nullptr); }
 };
+
+// The form a control lies in: up through the parents while the window is a
+// child (a form's own parent is its owner, which is not its container).
+HWND FormOf(HWND window) {
+  while (window != nullptr && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0) window = GetParent(window);
+  return window;
+}
 
 // Tab moves the focus within our forms rather than reaching the control.
 bool TakeTab(const MSG& message) {
   if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
-  const HWND form = GetAncestor(message.hwnd, GA_ROOT);
+  const HWND form = FormOf(message.hwnd);
   const bool backwards = GetKeyState(VK_SHIFT) < 0;
-  return form != nullptr && SendMessageW(form, kTabMessage, backwards ? 1 : 0, 0) != 0;
+  return form != nullptr && SendMessageA(form, kTabMessage, backwards ? 1 : 0, 0) != 0;
 }
 
 void Dispatch(MSG& message) {
   if (TakeTab(message)) return;
   TranslateMessage(&message);
-  DispatchMessageW(&message);
+  DispatchMessageA(&message);
 }
 
 HICON LoadIconSized(int size) {
-  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(QUIMBLY_ICON), IMAGE_ICON,
+  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(QUIMBLY_ICON), IMAGE_ICON,
                                        size, size, LR_DEFAULTCOLOR));
+}
+
+// Windows asks programs to end the session from the highest shutdown level
+// down; asking to be told before ordinary programs (0x280), the host client
+// among them, lets the unload lines still reach its room. Looked up, as
+// Windows 95, 98 and ME lack the function.
+void AskToHearOfSessionEndFirst() {
+  using SetLevel = BOOL(WINAPI*)(DWORD level, DWORD flags);
+  constexpr DWORD kFirstLevel = 0x300;  // the applications' "shut down first" range
+  const HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  const FARPROC found = kernel == nullptr ? nullptr : GetProcAddress(kernel, "SetProcessShutdownParameters");
+  if (found != nullptr) reinterpret_cast<SetLevel>(reinterpret_cast<void*>(found))(kFirstLevel, 0);
 }
 
 class Win32Toolkit final : public Toolkit {
  public:
   Win32Toolkit()
       : resources_{.owner = owner_.hwnd(),
-                   .panel = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                            MAKEINTRESOURCEW(QUIMBLY_PANEL_BITMAP), IMAGE_BITMAP,
+                   .panel = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
+                                                            MAKEINTRESOURCEA(QUIMBLY_PANEL_BITMAP), IMAGE_BITMAP,
                                                             0, 0, LR_CREATEDIBSECTION)),
                    .bigIcon = LoadIconSized(GetSystemMetrics(SM_CXICON)),
-                   .smallIcon = LoadIconSized(GetSystemMetrics(SM_CXSMICON))} {}
+                   .smallIcon = LoadIconSized(GetSystemMetrics(SM_CXSMICON))} {
+    AskToHearOfSessionEndFirst();
+  }
 
   ~Win32Toolkit() override {
     if (resources_.panel != nullptr) DeleteObject(resources_.panel);
@@ -56,7 +77,7 @@ class Win32Toolkit final : public Toolkit {
 
   void DoEvents() override {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) {
         PostQuitMessage(static_cast<int>(message.wParam));
         return;
@@ -65,9 +86,11 @@ class Win32Toolkit final : public Toolkit {
     }
   }
 
+  // Wakes for what arrived since the queue was last looked at; the program
+  // always empties it (DoEvents) before it waits, so nothing is left unseen.
   void WaitForEvents(double seconds) override {
     const DWORD ms = seconds <= 0 ? 0 : static_cast<DWORD>(seconds * 1000.0 + 0.999);
-    MsgWaitForMultipleObjectsEx(0, nullptr, ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
   }
 
   float Clock() const override {
@@ -91,7 +114,7 @@ std::unique_ptr<Toolkit> MakeToolkit() { return std::make_unique<Win32Toolkit>()
 
 int RunEventLoop() {
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
   return static_cast<int>(message.wParam);
 }
 

@@ -3,51 +3,52 @@
 namespace quimbly::platform::win32 {
 namespace {
 
-constexpr wchar_t kClassName[] = L"QuimblyWindow";
+constexpr char kClassName[] = "QuimblyWindow";
 
 void RegisterOnce(WNDPROC procedure) {
-  WNDCLASSEXW existing{sizeof(existing)};
-  if (GetClassInfoExW(GetModuleHandleW(nullptr), kClassName, &existing)) return;
-  WNDCLASSEXW wc{sizeof(wc)};
+  WNDCLASSEXA existing{sizeof(existing)};
+  if (GetClassInfoExA(GetModuleHandleA(nullptr), kClassName, &existing)) return;
+  WNDCLASSEXA wc{sizeof(wc)};
   // No double-click style: every press is a click of its own, however fast.
   wc.lpfnWndProc = procedure;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.hInstance = GetModuleHandleA(nullptr);
+  // The system's shared arrow, through the one image loader the program uses.
+  wc.hCursor = static_cast<HCURSOR>(LoadImageA(nullptr, IDC_ARROW, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
   wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
+  RegisterClassExA(&wc);
 }
 
 }  // namespace
 
 Window::~Window() {
   if (hwnd_ != nullptr) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
 }
 
-void Window::Create(DWORD exStyle, const wchar_t* title, DWORD style, RECT bounds, HWND parent) {
+void Window::Create(DWORD exStyle, const char* title, DWORD style, RECT bounds, HWND parent) {
   RegisterOnce(&Window::Procedure);
-  CreateWindowExW(exStyle, kClassName, title, style, bounds.left, bounds.top, bounds.right - bounds.left,
-                  bounds.bottom - bounds.top, parent, nullptr, GetModuleHandleW(nullptr), this);
+  CreateWindowExA(exStyle, kClassName, title, style, bounds.left, bounds.top, bounds.right - bounds.left,
+                  bounds.bottom - bounds.top, parent, nullptr, GetModuleHandleA(nullptr), this);
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(hwnd_, message, wParam, lParam);
+  return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
-  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
   }
   return self->HandleMessage(message, wParam, lParam);
 }

@@ -1,5 +1,6 @@
 // Base of every window this backend creates: the static window procedure
 // finds its object through the creation parameters and hands each message on.
+// Every window is an ANSI window, as the host client's are.
 #pragma once
 
 #include <windows.h>
@@ -16,8 +17,9 @@ class Window {
   HWND hwnd() const { return hwnd_; }
 
  protected:
-  // Creates the window of our one registered class, with this object behind it.
-  void Create(DWORD exStyle, const wchar_t* title, DWORD style, RECT bounds, HWND parent);
+  // Creates the window of our one registered class, with this object behind
+  // it; the title is in the system's code page.
+  void Create(DWORD exStyle, const char* title, DWORD style, RECT bounds, HWND parent);
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:

@@ -6,12 +6,12 @@
 namespace quimbly::platform::win32 {
 
 WindowlessLabel::WindowlessLabel(const ControlLayout& layout, HWND container)
-    : layout_(layout), container_(container), bounds_(PixelBounds(layout.twips)), caption_(Widen(layout.text)) {}
+    : layout_(layout), container_(container), bounds_(PixelBounds(layout.twips)), caption_(layout.text) {}
 
-std::string WindowlessLabel::Caption() const { return Narrow(caption_); }
+std::string WindowlessLabel::Caption() const { return caption_; }
 
 void WindowlessLabel::SetCaption(std::string_view caption) {
-  caption_ = Widen(caption);
+  caption_ = caption;
   InvalidateRect(container_, &bounds_, TRUE);
 }
 
@@ -24,7 +24,8 @@ void WindowlessLabel::Paint(HDC dc) const {
   SetTextColor(dc, Resolve(layout_.fore));
   SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
   RECT box = bounds_;
-  DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &box, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+  const std::string text = ToCodePage(caption_);
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
   RestoreDC(dc, saved);
 }
 

@@ -27,7 +27,7 @@ class WindowlessLabel final : public platform::Label {
   const ControlLayout& layout_;
   HWND container_;
   RECT bounds_;
-  std::wstring caption_;
+  std::string caption_;
 };
 
 }  // namespace quimbly::platform::win32
