@@ -101,7 +101,15 @@ class Win32Toolkit final : public Toolkit {
 
   float ScreenWidth() const override { return static_cast<float>(GetSystemMetrics(SM_CXSCREEN) * kTwipsPerPixel); }
 
-  [[noreturn]] void End() override { ExitProcess(0); }
+  // Whoever in another program waits on a message to one of our windows has
+  // its answer before the process goes: Windows ending the session waits on
+  // each window's, and Wine's session end stalls for good on one left open.
+  [[noreturn]] void End() override {
+    ReplyMessage(0);
+    MSG incoming;
+    PeekMessageA(&incoming, nullptr, 0, 0, PM_NOREMOVE);  // answers the messages sent meanwhile
+    ExitProcess(0);
+  }
 
  private:
   HiddenOwner owner_;
