@@ -20,7 +20,9 @@ as_root() {
 # What building both exes and running them under Wine takes. wine32 lets one
 # prefix run 32-bit programs beside 64-bit ones, as 64-bit Windows does.
 WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64)
-WINE_PACKAGES=(wine wine64 wine32:i386 xvfb xdotool xclip x11-utils imagemagick procps)
+# locales: the glibc sources of the locales that give Wine the Central
+# European and Cyrillic code pages.
+WINE_PACKAGES=(wine wine64 wine32:i386 xvfb xdotool xclip x11-utils x11-xkb-utils imagemagick procps locales)
 
 # ensure_32bit_programs_run: 32-bit Linux programs (Wine's 32-bit half) must
 # run here. Some kernels are booted without 32-bit support (ia32_emulation=off,

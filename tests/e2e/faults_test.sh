@@ -13,6 +13,9 @@
 #   fast-clicks          200 quick clicks alternating Start and Stop
 #   close-in-pause       the close mark during the start-up pause
 #   system-close         Alt+F4 on the main window, and on the first-run dialog
+#   no-appdata           as on NT 4.0: no %APPDATA% and no c:\windows\system;
+#                        the handle given at the first run is announced at
+#                        the next, from the user's profile folder
 # Every case ends with no utility process left behind.
 source "$(dirname "$0")/lib.sh"
 
@@ -170,6 +173,29 @@ case ${1:?case} in
     xdotool key alt+F4
     no_process_left
     [[ $(line_count "$(transcript)") == 4 ]] || fail "closing the first-run dialog posted something"
+    ;;
+  no-appdata)
+    hide_historic_folder
+    home=$(printf '%s\n' "$WINEPREFIX"/drive_c/users/*/ | grep -v '/Public/$' | head -n 1)
+    [[ -d "$home" && ! -e "${home}Application Data" ]] || fail "no user folder without Application Data in the prefix"
+    rm -f "${home}qbv1.ini"
+    start_host room
+    start_quimbly first-run no-appdata
+    click 64 33
+    xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9})
+    xdotool type --delay 30 Jo
+    click 144 32  # "ok"
+    wait_until 10 test -f "${home}qbv1.ini" || fail "no profile in the user's folder: $(ls "$home")"
+    printf '[qbv1]\r\nHANDLE=Jo\r\n' | expect_bytes "${home}qbv1.ini"
+    wait_until 10 find_main_window || fail "the main window did not show after ok"
+    close_mark
+    no_process_left
+    start_quimbly main no-appdata
+    wait_for_lines "$(transcript)" 4 15
+    { line_by; line_unloaded ""; line_by; line_loaded Jo; } | expect_bytes "$(transcript)"
+    close_mark
+    no_process_left
+    rm -f "${home}qbv1.ini"
     ;;
   *) fail "unknown case $1" ;;
 esac

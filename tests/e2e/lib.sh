@@ -16,7 +16,7 @@ desktop=${desktop#id:}
 DESKTOP=$E2E_STATE/desktop-${desktop%%,*}
 # shellcheck source=/dev/null
 source "$DESKTOP/env"
-echo "on $(basename "$DESKTOP"): $(basename "$(dirname "$QUIMBLY_EXE")")/quimbly.exe beside $(basename "$(dirname "$HOST_EXE")")/demo-host.exe"
+echo "on $(basename "$DESKTOP"): $(basename "$(dirname "$QUIMBLY_EXE")")/quimbly.exe beside $(basename "$(dirname "$HOST_EXE")")/demo-host.exe${WINDOWS_VERSION:+, Windows $WINDOWS_VERSION}${CODEPAGE:+, code page $CODEPAGE}"
 
 WORK=$(mktemp -d "$DESKTOP/test.XXXXXX")
 STARTED_PIDS=()
@@ -33,6 +33,7 @@ cleanup() {
   for pid in $(prefix_processes '(quimbly|demo-host|profile-probe)\.exe'); do
     kill "$pid" 2>/dev/null || true
   done
+  restore_desktop
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM  # a killed test still ends what it started
@@ -106,10 +107,14 @@ stop_host() {
   wait "$HOST_PID" 2>/dev/null || true
 }
 
-# start_quimbly [main|first-run]: starts the utility and waits for the window
-# it should show first; sets QUIMBLY_PID and WIN_* for that window.
+# start_quimbly [main|first-run] [no-appdata]: starts the utility and waits
+# for the window it should show first; sets QUIMBLY_PID and WIN_* for that
+# window. With no-appdata it runs without %APPDATA%, as on NT 4.0, which sets
+# none: cmd starts it without the variable and waits for it.
 start_quimbly() {
-  "$(wine_loader "$QUIMBLY_EXE")" "$QUIMBLY_EXE" >>"$WORK/quimbly.log" 2>&1 &
+  local launch=("$(wine_loader "$QUIMBLY_EXE")" "$QUIMBLY_EXE")
+  [[ "${2:-}" != no-appdata ]] || launch=("$WINE64" cmd /c "set APPDATA=&& $(winpath "$QUIMBLY_EXE")")
+  "${launch[@]}" >>"$WORK/quimbly.log" 2>&1 &
   QUIMBLY_PID=$!
   STARTED_PIDS+=("$QUIMBLY_PID")
   case ${1:-main} in
@@ -144,10 +149,16 @@ wait_for_lines() {
   wait_until "$3" has_lines "$1" "$2" || fail "$1 has $(line_count "$1") lines, wanted $2 within $3 s"
 }
 
-# The announcements as the room receives them, one per line, in Windows-1252.
+# The announcements as the room receives them, one per line, in the system's
+# ANSI code page (see use_codepage). Their fixed text holds the characters
+# ·÷¹º; where the code page lacks one, Wine's conversion gives its best fit
+# ('1' for ¹, 'o' for º) or '?'.
 TAG='<font face=Arial Narrow><FONT COLOR=#0080FF>'
-MARK=$'<b>\xb7\xf7^\xb7\xb7 '
-PRODUCT=$'Quimbly\xb9\xb7\xba'
+case ${CODEPAGE:-1252} in
+  1250) MARK=$'<b>\xb7\xf7^\xb7\xb7 ' PRODUCT=$'Quimbly1\xb7o' ;;
+  1251) MARK=$'<b>\xb7?^\xb7\xb7 ' PRODUCT=$'Quimbly?\xb7?' ;;
+  *) MARK=$'<b>\xb7\xf7^\xb7\xb7 ' PRODUCT=$'Quimbly\xb9\xb7\xba' ;;
+esac
 line_by() { printf '%s     %s%s by: zyk</b>\n' "$TAG" "$MARK" "$PRODUCT"; }
 line_loaded() { printf '%s       %sIoaded by: %s</b>\n' "$TAG" "$MARK" "$1"; }
 line_unloaded() { printf '%s       %sunIoaded by: %s</b>\n' "$TAG" "$MARK" "$1"; }
@@ -231,3 +242,148 @@ expect_banner() {
 # channel, which the test must have switched on: WINEDEBUG=-all,warn+debugstr).
 paint_passes() { grep -ac "Paint $1\\\\n" "$WORK/quimbly.log" || true; }
 
+# --- The system the programs see ---------------------------------------------
+# A test's environment may ask for an older Windows (WINDOWS_VERSION: win98,
+# nt40) or another ANSI code page (CODEPAGE: 1252, 1250, 1251), so that any
+# script runs unchanged under either. The version lives in the registry of the
+# desktop's prefix, which later tests share, and the keyboard (put_on_keyboard)
+# in its X server: the test's end puts both back. A test killed before its end
+# leaves a note, and the next test on the desktop puts them back first.
+VERSION_NOTE=$DESKTOP/windows-version.set
+KEYMAP_NOTE=$DESKTOP/keymap.xkb
+HISTORIC_AWAY=$WINEPREFIX/drive_c/windows/system.away
+
+# hide_historic_folder: c:\windows\system is gone, as on NT 4.0 and 2000,
+# which keep Windows in C:\WINNT, until the test ends.
+hide_historic_folder() {
+  [[ -d "$WINEPREFIX/drive_c/windows/system" ]] || fail "the prefix has no c:\windows\system to hide"
+  mv -T "$WINEPREFIX/drive_c/windows/system" "$HISTORIC_AWAY"
+}
+
+restore_desktop() {
+  if [[ -d "$HISTORIC_AWAY" ]]; then
+    mv -T "$HISTORIC_AWAY" "$WINEPREFIX/drive_c/windows/system"
+  fi
+  if [[ -e "$VERSION_NOTE" ]]; then
+    "$WINE64" reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null 2>&1 || true
+    rm -f "$VERSION_NOTE"
+  fi
+  if [[ -e "$KEYMAP_NOTE" ]]; then
+    xkbcomp -w0 "$KEYMAP_NOTE" "$DISPLAY" 2>/dev/null || true
+    rm -f "$KEYMAP_NOTE"
+  fi
+}
+
+# use_windows_version NAME: every Wine program started from now on reports
+# that Windows (GetVersion, GetVersionEx); checked through cmd's "ver".
+use_windows_version() {
+  local want reported
+  case $1 in
+    win98) want='4.10.' ;;  # the build number shows in the high word, as on Windows 98
+    nt40) want='4.0.1381' ;;
+    *) fail "WINDOWS_VERSION=$1: no version number known for it" ;;
+  esac
+  touch "$VERSION_NOTE"
+  "$WINE64" reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null 2>&1 || fail "could not set the Windows version $1"
+  reported=$("$WINE64" cmd /c ver 2>/dev/null | tr -d '\r' | grep -m1 'Windows' || true)
+  [[ "$reported" == *"Windows $want"* ]] || fail "WINDOWS_VERSION=$1, but Wine reports '$reported'"
+  echo "Wine reports $reported"
+}
+
+# use_codepage CODEPAGE: the ANSI code page of every Wine program started from
+# now on. Wine takes it from the Unix locale, and takes 1252 when glibc has
+# no such locale; so the locale is made from glibc's sources (Debian's locales
+# package), once per run, into the run's folder. Checked through the value
+# Wine keeps in the registry.
+use_codepage() {
+  local name acp
+  case $1 in
+    1252) name=C.UTF-8 ;;
+    1250) name=pl_PL.UTF-8 ;;
+    1251) name=ru_RU.UTF-8 ;;
+    *) fail "CODEPAGE=$1: no locale known for it" ;;
+  esac
+  if [[ $name != C.UTF-8 ]]; then
+    export LOCPATH=$E2E_STATE/locales
+    [[ -d "$LOCPATH/$name" ]] || make_locale "$name"
+  fi
+  export LANG=$name
+  acp=$("$WINE64" reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP 2>/dev/null |
+    tr -d '\r' | awk '$1 == "ACP" { print $3 }')
+  [[ "$acp" == "$1" ]] || fail "with LANG=$name Wine's ANSI code page is '$acp', not $1"
+}
+
+# make_locale NAME: into LOCPATH; tests side by side may make it at once.
+make_locale() {
+  local source=${1%%.*} tmp
+  [[ -f /usr/share/i18n/locales/$source ]] || fail "no glibc locale source $source: install Debian's locales package"
+  mkdir -p "$LOCPATH"
+  tmp=$(mktemp -d "$LOCPATH/.new.XXXXXX")
+  # localedef also fails on mere warnings; what it made is what counts.
+  localedef -i "$source" -f UTF-8 "$tmp/$1" >"$tmp/log" 2>&1 || true
+  [[ -f "$tmp/$1/LC_CTYPE" ]] || fail "localedef could not make $1: $(cat "$tmp/log")"
+  mv -T "$tmp/$1" "$LOCPATH/$1" 2>/dev/null || true
+  rm -rf "$tmp"
+}
+
+# put_on_keyboard TEXT: each character of TEXT beyond ASCII on a key of its
+# own, as on a national keyboard, so that xdotool types TEXT by plain key
+# presses. xdotool's own way, a spare key bound for one press, loses such
+# characters under Wine: Wine gives a key outside its keyboard layout no
+# virtual key, and reads the key's symbol again later, once xdotool has
+# unbound it. The keys used are US punctuation keys, which TEXT must then do
+# without. The X server resets its keymap when its last client leaves: a Wine
+# program must be on the display before this, and stay.
+put_on_keyboard() {
+  local text=$1 keys=(TLDE AE11 AE12 AD11 AD12 BKSL AC10 AC11 AB10) chars=() ch i
+  [[ "$text" != *[\`~=+{}\|\;:\'\"/?\\\[\]-]* ]] || fail "put_on_keyboard: '$text' needs a key it would take"
+  for ((i = 0; i < ${#text}; i++)); do
+    ch=${text:i:1}
+    (($(printf '%d' "'$ch") < 128)) && continue
+    [[ " ${chars[*]} " == *" $ch "* ]] || chars+=("$ch")
+  done
+  ((${#chars[@]} <= ${#keys[@]})) || fail "put_on_keyboard: more than ${#keys[@]} characters beyond ASCII"
+  mkdir -p "$WORK/xkb/symbols"
+  {
+    echo 'xkb_symbols "typed" {'
+    for i in "${!chars[@]}"; do
+      printf '  key <%s> { [ U%04X, U%04X ] };\n' "${keys[$i]}" "'${chars[$i]}" "'${chars[$i]}"
+    done
+    echo '};'
+  } >"$WORK/xkb/symbols/e2e"
+  [[ -e "$KEYMAP_NOTE" ]] || xkbcomp -w0 "$DISPLAY" "$KEYMAP_NOTE" 2>/dev/null || fail "could not read the keymap"
+  setxkbmap -print | sed 's/\(xkb_symbols *{ *include "[^"]*\)"/\1+e2e(typed)"/' |
+    xkbcomp -w0 -I -I"$WORK/xkb" -I/usr/share/X11/xkb - "$DISPLAY" 2>"$WORK/xkbcomp.log" ||
+    fail "could not load the keymap: $(cat "$WORK/xkbcomp.log")"
+  # The server names a symbol as it likes (oacute, U0142): a key that changed is what is checked.
+  xkbcomp -w0 "$DISPLAY" "$WORK/keymap.xkb" 2>/dev/null || fail "could not read the keymap back"
+  for i in "${!chars[@]}"; do
+    [[ "$(grep "key <${keys[$i]}> " "$WORK/keymap.xkb")" != "$(grep "key <${keys[$i]}> " "$KEYMAP_NOTE")" ]] ||
+      fail "'${chars[$i]}' is not on the keyboard (is a Wine program on the display?)"
+  done
+}
+
+# --- Process ids and images ----------------------------------------------------
+# windows_pid EXE-NAME: the Windows process id (hex) of the running program of
+# that name in this prefix, as winedbg lists them; empty when none runs.
+windows_pid() {
+  { "$WINE64" winedbg --command "info proc" 2>/dev/null || true; } | tr -d '\r' |
+    awk -v name="'$1'" '$NF == name && !found++ { sub(/^=/, "", $1); print $1 }'
+}
+
+# pe_image EXE: "BASE SIZE" of the program's image in memory, in hex, from its
+# optional header (ImageBase; SizeOfImage).
+pe_image() {
+  local header base
+  header=$(od -An -tu4 -j 60 -N 4 "$1" | tr -d ' ')
+  if [[ $(pe_bits "$1") == 64 ]]; then
+    base=$(od -An -tx8 -j $((header + 24 + 24)) -N 8 "$1" | tr -d ' ')
+  else
+    base=$(od -An -tx4 -j $((header + 24 + 28)) -N 4 "$1" | tr -d ' ')
+  fi
+  echo "$base $(od -An -tx4 -j $((header + 24 + 56)) -N 4 "$1" | tr -d ' ')"
+}
+
+restore_desktop
+[[ -z "${WINDOWS_VERSION:-}" ]] || use_windows_version "$WINDOWS_VERSION"
+[[ -z "${CODEPAGE:-}" ]] || use_codepage "$CODEPAGE"

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Windows 95, 98 and ME have the ANSI (A) forms of the Windows functions; of
+# the Unicode (W) forms only a handful work there (Microsoft KB Q210341), the
+# rest fail. A short session of the 32-bit exe under Wine's relay trace, on a
+# prefix that reports Windows 98: start-up with a profile, Start, Stop, the
+# File menu opened and left, the close mark. Any call from the exe's own
+# image to a W function beyond that handful fails the test. So does a trace
+# that does not show the session: the windows made, the profile read, the
+# lines sent, the menu, and the shutdown order asked for.
+source "$(dirname "$0")/lib.sh"
+
+[[ $(pe_bits "$QUIMBLY_EXE") == 32 ]] || fail "the relay check is for the 32-bit exe"
+# KB Q210341's list, with the two conversion functions every system has.
+works_on_9x="EnumResourceLanguagesW EnumResourceNamesW EnumResourceTypesW ExtTextOutW FindResourceW
+  FindResourceExW GetCharWidthW GetCommandLineW GetTextExtentPointW GetTextExtentPoint32W lstrlenW
+  MessageBoxW MessageBoxExW MultiByteToWideChar TextOutW WideCharToMultiByte"
+
+start_host room
+set_profile Jo
+WINEDEBUG=+relay start_quimbly
+trace="$WORK/quimbly.log"
+wait_for_lines "$(transcript)" 2 30
+click_start
+wait_for_lines "$(transcript)" 3 15
+click_stop
+wait_for_lines "$(transcript)" 4 15
+click 21 69  # File
+sleep 1.5
+xdotool key Escape
+sleep 1
+click 148 8
+wait_until 30 bash -c "! kill -0 $QUIMBLY_PID 2>/dev/null" || fail "the utility did not end after the close mark"
+{ line_by; line_loaded Jo; line_started; line_stopped; line_by; line_unloaded Jo; } | expect_bytes "$(transcript)"
+
+# A relay line: "0024:Call user32.CreateWindowExA(...) ret=00401234".
+read -r base size < <(pe_image "$QUIMBLY_EXE")
+awk -v base="$base" -v size="$size" -v allowed="$works_on_9x" '
+  function hex(s,   n, i) { n = 0; s = tolower(s); for (i = 1; i <= length(s); i++) n = n * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1; return n }
+  BEGIN { lo = hex(base); hi = lo + hex(size); split(allowed, list, /[ \n]+/); for (k in list) ok[list[k]] = 1 }
+  /^[0-9a-f]+:Call [^ (]+\.[^ (]+\(/ {
+    traced++
+    n = split($0, part, " ret=")
+    if (n < 2 || part[n] !~ /^[0-9a-f]+$/) next
+    at = hex(part[n])
+    if (at < lo || at >= hi) next
+    name = $0; sub(/^[0-9a-f]+:Call /, "", name); sub(/\(.*/, "", name)
+    fn = name; sub(/^.*\./, "", fn)
+    calls++; seen[fn]++
+    if (fn ~ /W$/ && !(fn in ok)) wide[name]++
+    if (fn == "GetProcAddress" && index($0, "\"SetProcessShutdownParameters\"")) seen["GetProcAddress(SetProcessShutdownParameters)"]++
+  }
+  END {
+    printf "traced %d calls, %d of them from the image at %s (+%s)\n", traced, calls, base, size
+    for (name in wide) printf "WIDE %s %d\n", name, wide[name]
+    for (fn in seen) printf "SEEN %s %d\n", fn, seen[fn]
+  }' "$trace" >"$WORK/relay-calls.txt"
+head -n 1 "$WORK/relay-calls.txt"
+
+problems=()
+grep -q '^traced [1-9]' "$WORK/relay-calls.txt" || problems+=("the relay trace $trace holds no calls")
+seen() { grep -qE "^SEEN ($1) " "$WORK/relay-calls.txt"; }
+for evidence in CreateWindowExA GetPrivateProfileStringA SendMessageTimeoutA 'TrackPopupMenu|TrackPopupMenuEx' \
+  'SetProcessShutdownParameters|GetProcAddress\(SetProcessShutdownParameters\)'; do
+  seen "$evidence" || problems+=("no call of $evidence from the exe: the trace does not cover the session")
+done
+while read -r _ name count; do
+  problems+=("$name is called $count times from the exe")
+done < <(grep '^WIDE ' "$WORK/relay-calls.txt" | sort)
+if ((${#problems[@]})); then
+  printf '  %s\n' "${problems[@]}" >&2
+  fail "${#problems[@]} problems in the relay trace (kept in $trace)"
+fi
+echo "PASS: $(sed -n 's/^traced [0-9]* calls, \([0-9]*\) of them.*/\1/p' "$WORK/relay-calls.txt") calls from the exe checked; no W function beyond those Windows 98 has"
