@@ -23,13 +23,16 @@ class Machine final : public ProfilePlaceProbe {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   }
 
-  // Made and removed in one step: the file goes when the handle is closed.
+  // Made, closed and removed again. Removed by name rather than with
+  // FILE_FLAG_DELETE_ON_CLOSE, which Windows 95, 98 and ME are not held to:
+  // an empty file left behind would pass for a profile at the next start.
   bool AcceptsNewFile(std::string_view folder, std::string_view name) override {
     const std::string path = Bytes(folder) + "\\" + Bytes(name);
-    const HANDLE probe = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    const HANDLE probe =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (probe == INVALID_HANDLE_VALUE) return false;
     CloseHandle(probe);
+    ::DeleteFileA(path.c_str());
     return true;
   }
 
