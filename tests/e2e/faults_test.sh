@@ -31,18 +31,6 @@ hold_seconds() {  # the holder is ended with the test, so no later test finds th
   "$(wine_loader "$PROBES_DIR/profile-probe.exe")" "$PROBES_DIR/profile-probe.exe" --hold "$(winpath "$1")" "$2" >"$WORK/hold.log" 2>&1 &
   STARTED_PIDS+=($!)
 }
-change_handle_to() {  # File > handle, then type the handle and Enter
-  click 21 69
-  sleep 0.7
-  xdotool key Down Return
-  wait_until 10 find_window '^Form4$' || fail "the change-handle dialog did not show"
-  point 76 33
-  xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9})
-  xdotool type --delay 30 "$1"
-  xdotool key Return
-  wait_gone '^Form4$'
-  wait_until 10 find_main_window || fail "the main window did not come back"
-}
 close_mark() { click 148 8; }
 loads() { start_host room; start_announced "$@"; }  # [HANDLE]: the host, then the utility, its two lines in
 

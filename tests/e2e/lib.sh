@@ -132,6 +132,21 @@ start_announced() {
   wait_for_lines "$(transcript)" 2 10
 }
 
+# change_handle_to HANDLE: File > handle, then the handle typed and Enter;
+# returns once the main window is back.
+change_handle_to() {
+  click 21 69
+  sleep 0.7
+  xdotool key Down Return
+  wait_until 10 find_window '^Form4$' || fail "the change-handle dialog did not show"
+  point 76 33
+  xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9})
+  xdotool type --delay 30 "$1"
+  xdotool key Return
+  wait_gone '^Form4$'
+  wait_until 10 find_main_window || fail "the main window did not come back"
+}
+
 # What the window system says of a window of the utility (by title prefix):
 # "visible=0|1 iconic=0|1 topmost=0|1 rect=l,t,r,b".
 window_state() {
