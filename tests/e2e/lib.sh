@@ -386,17 +386,9 @@ windows_pid() {
     awk -v name="'$1'" '$NF == name && !found++ { sub(/^=/, "", $1); print $1 }'
 }
 
-# pe_image EXE: "BASE SIZE" of the program's image in memory, in hex, from its
-# optional header (ImageBase; SizeOfImage).
+# pe_image EXE: "BASE SIZE" of the program's image in memory, in hex.
 pe_image() {
-  local header base
-  header=$(od -An -tu4 -j 60 -N 4 "$1" | tr -d ' ')
-  if [[ $(pe_bits "$1") == 64 ]]; then
-    base=$(od -An -tx8 -j $((header + 24 + 24)) -N 8 "$1" | tr -d ' ')
-  else
-    base=$(od -An -tx4 -j $((header + 24 + 28)) -N 4 "$1" | tr -d ' ')
-  fi
-  echo "$base $(od -An -tx4 -j $((header + 24 + 56)) -N 4 "$1" | tr -d ' ')"
+  x86_64-w64-mingw32-objdump -p "$1" | awk '$1 == "ImageBase" { base = $2 } $1 == "SizeOfImage" { size = $2 } END { print base, size }'
 }
 
 restore_desktop

@@ -5,8 +5,8 @@
 # and NT 4.0, and 5.2 for the 64-bit exe, which must run on XP x64. Fails on
 # a PE header that declares another OS or subsystem version; on a DLL beyond
 # Windows' own four; on a function imported by ordinal (the numbers differ
-# between 9x and NT); on a function the list lacks, has not checked, or
-# places after those Windows; on a Unicode (W) function that Windows 9x only
+# between 9x and NT); on a function the list lacks or places after those
+# Windows; on a Unicode (W) function that Windows 9x only
 # stubs; and on an exe over 200 KiB. Every offender is named before it fails.
 # OBJDUMP may name another objdump, so that the test itself can be tested.
 set -euo pipefail
@@ -30,8 +30,8 @@ esac
 # typo there must not quietly let an import through.
 table=$(awk '
   BEGIN {
-    split("95 98 ME - ?", a, " "); for (i in a) w9x[a[i]] = 1
-    split("3.1 3.5 3.51 4.0 2000 XP 2003 XP64 Vista 7 8 8.1 10 ?", a, " "); for (i in a) nt[a[i]] = 1
+    split("95 98 ME -", a, " "); for (i in a) w9x[a[i]] = 1
+    split("3.1 3.5 3.51 4.0 2000 XP 2003 XP64 Vista 7 8 8.1 10", a, " "); for (i in a) nt[a[i]] = 1
     split("qi98 remarks98 w32-92 crt learn", a, " "); for (i in a) tag[a[i]] = 1
   }
   /^#/ || !NF { next }
@@ -41,14 +41,12 @@ table=$(awk '
     if (NF != 6) { print "E", where "needs 6 columns, has " NF; next }
     if ($1 !~ /\.DLL$/) { print "E", where "no DLL in " $1; next }
     if ($3 != "x86" && $3 != "x64" && $3 != "both") { print "E", where "exe " $3 " is none of x86, x64, both"; next }
-    if (!($4 in w9x)) { print "E", where "9x " $4 " is none of 95, 98, ME, -, ?"; next }
+    if (!($4 in w9x)) { print "E", where "9x " $4 " is none of 95, 98, ME, -"; next }
     if (!($5 in nt)) { print "E", where "NT " $5 " is no NT this list knows"; next }
-    unchecked = ($6 == "unchecked")
-    if (unchecked != ($4 == "?" && $5 == "?")) { print "E", where "source \"unchecked\" goes with \"?\" in both version columns, and only there"; next }
     n = split($6, parts, "+")
     for (i = 1; i <= n; i++) {
       t = parts[i]; sub(/:.*/, "", t)
-      if (!unchecked && (!(t in tag) || parts[i] !~ /:./)) { print "E", where "source " parts[i] " is not tag:page of the legend"; next }
+      if (!(t in tag) || parts[i] !~ /:./) { print "E", where "source " parts[i] " is not tag:page of the legend"; next }
     }
     key = $1 "!" $2
     if (key in seen) { print "E", where key " is listed twice"; next }
@@ -94,14 +92,8 @@ while read -r import; do
     continue
   fi
   read -r _ _ w9x nt source <<<"$row"
-  if [[ $source == unchecked ]]; then
-    problems+=("$import: $list has not checked it against any Windows yet")
-  elif [[ $kind == x86 ]]; then
-    case $w9x in
-      95 | 98) ;;
-      \?) problems+=("$import: $list has no Windows 9x source for it yet (only $source)") ;;
-      *) problems+=("$import: not in Windows 98 (oldest 9x: $w9x, per $source)") ;;
-    esac
+  if [[ $kind == x86 ]]; then
+    [[ $w9x == 95 || $w9x == 98 ]] || problems+=("$import: not in Windows 98 (oldest 9x: $w9x, per $source)")
     (($(nt_rank "$nt") <= 4)) || problems+=("$import: $list places it in NT $nt (per $source), after NT 4.0")
   else
     (($(nt_rank "$nt") <= 8)) || problems+=("$import: $list places it in NT $nt (per $source), after XP x64")
