@@ -23,6 +23,21 @@ constexpr float kMenuLeftTwips = 1000;
 Form1::Form1(Program& program)
     : program_(program), window_(program.Toolkit().LoadForm(shell::Form1Layout(), *this)) {}
 
+std::span<const platform::Handler<Form1>> Form1::Handlers() {
+  using namespace platform;
+  static constexpr Handler<Form1> kHandlers[] = {
+      OnClick("Label1", &Form1::Label1_Click),
+      OnClick("Label2", &Form1::Label2_Click),
+      OnClick("Label3", &Form1::Label3_Click),
+      OnClick("Label4", &Form1::Label4_Click),
+      OnClick("Label5", &Form1::Label5_Click),
+      OnMouseDown("Picture2", &Form1::Picture2_MouseDown),
+      OnPaint("Picture2", &Form1::Picture2_Paint),
+      OnTimer("Timer1", &Form1::Timer1_Timer),
+  };
+  return kHandlers;
+}
+
 // With a profile the user sees the main window and the room hears of it two
 // seconds later; without one, only the first-run dialog shows.
 void Form1::Load() {
@@ -46,26 +61,6 @@ void Form1::Unload() {
   ChatSend(program_.Windows(), UnloadedLine(Handle()));
 }
 
-void Form1::Click(std::string_view control) {
-  if (control == "Label1") Label1_Click();
-  else if (control == "Label2") Label2_Click();
-  else if (control == "Label3") Label3_Click();
-  else if (control == "Label4") Label4_Click();
-  else if (control == "Label5") Label5_Click();
-}
-
-void Form1::MouseDown(std::string_view control) {
-  if (control == "Picture2") Picture2_MouseDown();
-}
-
-void Form1::TimerTick(std::string_view timer) {
-  if (timer == "Timer1") Timer1_Timer();
-}
-
-void Form1::Paint(std::string_view control) {
-  if (control == "Picture2") Picture2_Paint();
-}
-
 void Form1::CloseRequested() { program_.UnloadMain(); }
 
 // Unloaded as by any other way out, hidden or not, so the room hears of it.
@@ -79,7 +74,8 @@ void Form1::Label1_Click() {
 
 void Form1::Label2_Click() { window_->Minimize(); }
 
-void Form1::Label3_Click() { window_->PopupMenu(program_.form2().Window(), "exit", kMenuLeftTwips); }
+// The File area opens the menu holder's menu.
+void Form1::Label3_Click() { program_.form2().Window().Menu("exit").PopUp(*window_, kMenuLeftTwips); }
 
 // Start: a start while running keeps counting; only Stop resets the counter.
 void Form1::Label4_Click() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -13,9 +14,10 @@ namespace quimbly::mainwindow {
 
 class Program;
 
-class Form1 final : public platform::FormEvents {
+class Form1 final : public platform::HandledEvents<Form1> {
  public:
   explicit Form1(Program& program);
+  static std::span<const platform::Handler<Form1>> Handlers();
 
   void Load();
   void Unload();
@@ -23,10 +25,6 @@ class Form1 final : public platform::FormEvents {
   std::string Handle() { return window_->Label("handle").Caption(); }
   void SetHandle(std::string_view handle) { window_->Label("handle").SetCaption(handle); }
 
-  void Click(std::string_view control) override;
-  void MouseDown(std::string_view control) override;
-  void TimerTick(std::string_view timer) override;
-  void Paint(std::string_view control) override;
   void CloseRequested() override;
   void SessionEnding() override;
 

@@ -18,10 +18,14 @@ void Form2::ShowHandle(std::string_view handle) {
   window_->MenuItem("handle").SetCaption("handle:[" + std::string(handle) + "]");
 }
 
-void Form2::Click(std::string_view control) {
-  if (control == "handle") handle_Click();
-  else if (control == "exit2") exit2_Click();
-  else if (control == "minimize") minimize_Click();
+std::span<const platform::Handler<Form2>> Form2::Handlers() {
+  using namespace platform;
+  static constexpr Handler<Form2> kHandlers[] = {
+      OnClick("handle", &Form2::handle_Click),
+      OnClick("exit2", &Form2::exit2_Click),
+      OnClick("minimize", &Form2::minimize_Click),
+  };
+  return kHandlers;
 }
 
 void Form2::handle_Click() {

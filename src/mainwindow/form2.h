@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string_view>
 
 #include "platform/toolkit.h"
@@ -10,16 +11,15 @@ namespace quimbly::mainwindow {
 
 class Program;
 
-class Form2 final : public platform::FormEvents {
+class Form2 final : public platform::HandledEvents<Form2> {
  public:
   explicit Form2(Program& program);
+  static std::span<const platform::Handler<Form2>> Handlers();
 
   void Load();
   platform::Form& Window() { return *window_; }
   // The handle item shows the current handle in brackets.
   void ShowHandle(std::string_view handle);
-
-  void Click(std::string_view control) override;
 
  private:
   void handle_Click();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace quimbly::platform {
 
@@ -76,6 +77,13 @@ struct FormLayout {
   std::span<const ControlLayout> controls;
   std::span<const MenuLayout> menus;
 };
+
+// The control of that name, or null.
+const ControlLayout* FindControl(const FormLayout& form, std::string_view name);
+// Whether Tab and a click can give the control the keyboard focus.
+bool TakesFocus(const ControlLayout& control);
+// The controls that take the focus, by tab index: the order Tab walks.
+std::vector<const ControlLayout*> TabOrder(const FormLayout& form);
 
 // The standard scheme, for backends without a system scheme of their own.
 constexpr Colour StandardSchemeColour(int index) {

@@ -1,11 +1,12 @@
 // The window toolkit the core's forms are built on: forms and controls made
-// from layout tables, with the core's handlers called on their events.
+// from layout tables, each control event calling the handler its form binds.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "platform/form_events.h"
 #include "platform/layout.h"
 #include "platform/window_system.h"
 
@@ -59,6 +60,18 @@ class PictureBox {
   virtual void Box(float x1, float y1, float x2, float y2, Colour colour) = 0;
 };
 
+class Form;
+
+// A top-level menu of a form, shown as a pop-up.
+class Menu {
+ public:
+  virtual ~Menu() = default;
+  // Pops up over the form, x twips across its client area, at the pointer's
+  // height; a chosen item's Click goes to the handlers of the form that holds
+  // the menu, once the menu has closed.
+  virtual void PopUp(const Form& over, float xTwips) = 0;
+};
+
 class Form {
  public:
   virtual ~Form() = default;
@@ -78,36 +91,16 @@ class Form {
   virtual platform::Label& Label(std::string_view name) = 0;
   virtual platform::TextBox& TextBox(std::string_view name) = 0;
   virtual platform::Timer& Timer(std::string_view name) = 0;
-  virtual platform::MenuItem& MenuItem(std::string_view name) = 0;
   virtual platform::PictureBox& PictureBox(std::string_view name) = 0;
-
-  // Shows menuOwner's menu as a pop-up of this form at x twips across, at the
-  // pointer's height; a chosen item's Click goes to menuOwner's handlers once
-  // the menu has closed.
-  virtual void PopupMenu(Form& menuOwner, std::string_view menu, float xTwips) = 0;
-};
-
-// What a form's owner hears from its controls. Texts name the control.
-class FormEvents {
- public:
-  virtual ~FormEvents() = default;
-  virtual void Click(std::string_view /*control*/) {}
-  virtual void MouseDown(std::string_view /*control*/) {}
-  virtual void KeyPress(std::string_view /*control*/, int& /*key*/) {}
-  virtual void TimerTick(std::string_view /*timer*/) {}
-  // A picture box without persistent drawing must be drawn.
-  virtual void Paint(std::string_view /*control*/) {}
-  // The user closed the window through the system (Alt+F4, the window menu).
-  virtual void CloseRequested() {}
-  // Windows is ending the session (log off, shut down, restart); it ends the
-  // process once every window has heard of it.
-  virtual void SessionEnding() {}
+  virtual platform::MenuItem& MenuItem(std::string_view name) = 0;
+  virtual platform::Menu& Menu(std::string_view name) = 0;
 };
 
 class Toolkit {
  public:
   virtual ~Toolkit() = default;
-  // Creates the form and its controls, hidden, with the layout's initial state.
+  // Creates the form and its controls, hidden, with the layout's initial
+  // state; a handler bound to what the layout lacks stops the program here.
   virtual std::unique_ptr<Form> LoadForm(const FormLayout& layout, FormEvents& events) = 0;
 
   // Handles every pending event of the user-interface thread, then returns.

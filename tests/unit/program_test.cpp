@@ -67,7 +67,7 @@ TEST(FirstRun, DialogStoresTheHandleAndShowsTheMainWindowUnannounced) {
     sim.toolkit.AdvanceSeconds(10);
     EXPECT_TRUE(sim.AllLines().empty());
     sim.Choose("");  // dismissed: only looks
-    EXPECT_EQ(sim.Form("Form1").PopupsShown().back().front(), "handle:[]");
+    EXPECT_EQ(sim.toolkit.Popups().back().items.front(), "handle:[]");
     sim.Click("Form1", "Label1");
     EXPECT_EQ(sim.AllLines(), Goodbye(""));
   }
@@ -163,8 +163,9 @@ TEST(MainWindow, Commands) {
     if (c.item) sim.Choose(c.item);
     if (!c.mark && !c.item) sim.CloseRequested("Form1");  // the system's close
     if (c.item) {
-      EXPECT_EQ(sim.Form("Form1").PopupsShown().back(), (Lines{"handle:[Jo]", "e&xit", "mi&nimize"}));
-      EXPECT_EQ(sim.Form("Form1").LastPopupX(), 1000.0f);
+      const auto& popup = sim.toolkit.Popups().back();
+      EXPECT_EQ(popup.items, (Lines{"handle:[Jo]", "e&xit", "mi&nimize"}));
+      EXPECT_EQ(std::tuple(popup.over, popup.xTwips), std::tuple(sim.Main().hWnd(), 1000.0f));
       EXPECT_FALSE(sim.Form("Form2").Visible());
     }
     EXPECT_EQ(sim.Room(), c.room);
@@ -242,7 +243,7 @@ TEST_F(ChangeDialogTest, DropsTheProfileThenStoresTheNewHandleOnEnter) {
   EXPECT_EQ(Form("Form4").Focused(), "Text1") << "the user can type at once";
   toolkit.Type("Form4", kBackspaces + " 'Al'");
   EXPECT_EQ(Profile(), "(none)") << "keys other than Enter write nothing";
-  toolkit.Key("Form4", 13);
+  toolkit.Type("Form4", "\r");
   EXPECT_EQ(Profile(), "[qbv1]\r\nHANDLE='Al'\r\n");
   EXPECT_EQ(program.form1().Handle(), "Al");
   EXPECT_EQ(Form("Form2").MenuItem("handle").Caption(), "handle:[Al]");
@@ -267,7 +268,7 @@ TEST_F(RunningTest, ConfirmationPauseHandlesTicksAndASecondEnter) {
   toolkit.Type("Form4", kBackspaces + "A");
   const double t = toolkit.Now();
   toolkit.TypeAt(t + 0.3, "Form4", "l\r");
-  toolkit.Key("Form4", 13);
+  toolkit.Type("Form4", "\r");
   EXPECT_NEAR(toolkit.Now(), t + 1.5, 1e-3);
   EXPECT_EQ(Room(), kStarted + Tick(1)) << "the tick fell inside the pause";
   EXPECT_EQ(Profile(), "[qbv1]\r\nHANDLE=Al\r\n");

@@ -6,7 +6,7 @@
 #include "chatlink/chat_send.h"
 #include "mainwindow/announcements.h"
 #include "mainwindow/minute_counter.h"
-#include "platform/codepage.h"
+#include "platform/sim/codepage.h"
 #include "platform/sim/host_client.h"
 
 namespace quimbly {
@@ -82,7 +82,7 @@ void ExpectWalk(std::initializer_list<Document> docs, int found, const std::vect
   std::vector<WindowHandle> children;
   for (const int i : probed) children.push_back(doc(i));
   EXPECT_EQ(FindChatRoom(ws), doc(found));
-  EXPECT_EQ(ws.Calls(), Walk(host.frame, host.mdi, children)) << ws.DescribeCalls();
+  EXPECT_EQ(ws.Calls(), Walk(host.frame, host.mdi, children));
 }
 
 TEST(ChatRoom, FirstCompleteDocumentInChildOrderWithEveryLookUpMade) {
@@ -95,7 +95,7 @@ TEST(ChatRoom, FirstCompleteDocumentInChildOrderWithEveryLookUpMade) {
   SimWindowSystem frameOnly;
   const WindowHandle frame = frameOnly.CreateWindow("AOL Frame25");
   EXPECT_EQ(FindChatRoom(frameOnly), 0u);
-  EXPECT_EQ(frameOnly.Calls(), Walk(frame, 0, {0, 0})) << frameOnly.DescribeCalls();
+  EXPECT_EQ(frameOnly.Calls(), Walk(frame, 0, {0, 0}));
   for (const char* missing : kRoomChildren) {
     SimWindowSystem ws;
     const WindowHandle doc = ws.CreateWindow("AOL Child", ws.CreateWindow("MDIClient", ws.CreateWindow("AOL Frame25")));
@@ -133,7 +133,7 @@ TEST(ChatSend, TypesIntoTheSecondRichTextBoxThenDeliversEnter) {
 TEST(ChatSend, LineWithNowhereToGoIsLost) {
   SimWindowSystem none;
   ChatSend(none, "lost");
-  EXPECT_EQ(none.Calls(), Walk(0, 0, {0, 0}) + Typed(0, 0, "lost")) << none.DescribeCalls();
+  EXPECT_EQ(none.Calls(), Walk(0, 0, {0, 0}) + Typed(0, 0, "lost"));
 
   SimWindowSystem ws;
   const HostClient host = AddHostClient(ws, {D::RoomWithoutInput});

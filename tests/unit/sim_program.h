@@ -7,7 +7,7 @@
 #include "mainwindow/announcements.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/program.h"
-#include "platform/codepage.h"
+#include "platform/sim/codepage.h"
 #include "platform/sim/host_client.h"
 #include "platform/sim/profile_files.h"
 #include "platform/sim/toolkit.h"
@@ -18,7 +18,7 @@ using namespace mainwindow;
 using Lines = std::vector<std::string>;
 
 // An announcement as the room receives it.
-inline std::string Bytes(const std::string& utf8) { return platform::Utf8ToWindows1252(utf8); }
+inline std::string Bytes(const std::string& utf8) { return platform::sim::Utf8ToWindows1252(utf8); }
 inline const std::string kProfile{platform::sim::SimProfileFiles::kDefaultPath};
 inline const std::string kBackspaces(9, '\b');  // clears "...handle"
 

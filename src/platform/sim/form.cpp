@@ -9,19 +9,16 @@
 namespace quimbly::platform::sim {
 namespace {
 
-[[noreturn]] void NoSuchControl(std::string_view form, std::string_view name) {
-  throw std::logic_error(std::string(form) + " has no such control: " + std::string(name));
-}
+constexpr int kBackspace = 8;
 
-bool CanTakeFocus(const ControlLayout& c) {
-  return (c.kind == ControlKind::TextBox || c.kind == ControlKind::PictureBox) && c.tabIndex != kNoTabStop;
-}
-
-template <typename Map>
-auto& Lookup(Map& map, std::string_view form, std::string_view name) {
-  const auto it = map.find(name);
-  if (it == map.end()) NoSuchControl(form, name);
-  return *it->second;
+void ApplyKey(TextBox& box, int key) {
+  std::string text = box.Text();
+  if (key == kBackspace) {
+    if (!text.empty()) text.pop_back();
+  } else if (key >= ' ') {
+    text += static_cast<char>(key);
+  }
+  box.SetText(text);
 }
 
 }  // namespace
@@ -31,37 +28,66 @@ void SimTimer::SetEnabled(bool enabled) {
   enabled_ = enabled;
 }
 
+void SimPictureBox::Box(float x1, float y1, float x2, float y2, Colour colour) {
+  constexpr int kInsideSolid = 6;
+  constexpr int kCopyPen = 13;
+  if (drawStyle_ != kInsideSolid || drawMode_ != kCopyPen) throw std::logic_error("only the banners' pen is modelled");
+  boxes_.push_back({x1, y1, x2, y2, colour});
+}
+
+bool SimPictureBox::NeedsPaint() {
+  if (autoRedraw_) return false;
+  boxes_.clear();
+  return true;
+}
+
+// The items are captions as they stand; the choice the test made for this
+// pop-up goes to the menu's own form.
+void SimMenu::PopUp(const Form& over, float xTwips) {
+  std::vector<std::string> items;
+  for (const MenuLayout& m : owner_.Layout().menus) {
+    if (m.parent == name_) items.push_back(owner_.MenuItem(m.name).Caption());
+  }
+  if (const auto choice = owner_.Toolkit().ShowPopup({over.hWnd(), xTwips, items})) {
+    owner_.Events().Raise(*choice, Event::Click);
+  }
+}
+
 SimForm::SimForm(SimToolkit& toolkit, const FormLayout& layout, FormEvents& events)
-    : toolkit_(toolkit),
-      layout_(layout),
-      events_(events),
+    : toolkit_(toolkit), layout_(layout), events_(events),
       hwnd_(toolkit.Windows().CreateWindow("Sim" + std::string(layout.name))) {
   for (const ControlLayout& c : layout.controls) {
-    const std::string name(c.name);
+    Control& control = controls_[std::string(c.name)];
     switch (c.kind) {
-      case ControlKind::Label: labels_.emplace(name, std::make_unique<SimLabel>(c.text)); break;
-      case ControlKind::TextBox: textBoxes_.emplace(name, std::make_unique<SimTextBox>(c.text)); break;
-      case ControlKind::Timer: timers_.push_back(std::make_unique<SimTimer>(toolkit, c)); break;
-      case ControlKind::PictureBox: pictures_.emplace(name, std::make_unique<SimPictureBox>(c)); break;
+      case ControlKind::Label: control = {Kind::Label, std::make_unique<SimText>(c.text)}; break;
+      case ControlKind::TextBox: control = {Kind::TextBox, std::make_unique<SimText>(c.text)}; break;
+      case ControlKind::Timer: control = {Kind::Timer, nullptr, std::make_unique<SimTimer>(toolkit, c)}; break;
+      case ControlKind::PictureBox:
+        control = {Kind::PictureBox, nullptr, nullptr, std::make_unique<SimPictureBox>(c)};
+        break;
     }
   }
   for (const MenuLayout& m : layout.menus) {
-    menuItems_.emplace(std::string(m.name), std::make_unique<SimMenuItem>(m.caption));
+    Control& control = controls_[std::string(m.name)];
+    if (m.parent.empty()) {
+      control = {Kind::Menu, nullptr, nullptr, nullptr, std::make_unique<SimMenu>(*this, m.name)};
+    } else {
+      control = {Kind::MenuItem, std::make_unique<SimText>(m.caption)};
+    }
   }
-  toolkit_.forms_.push_back(this);
+  toolkit_.Loaded(this);
 }
 
 SimForm::~SimForm() {
-  auto& forms = toolkit_.forms_;
-  forms.erase(std::find(forms.begin(), forms.end(), this));
+  toolkit_.Unloaded(this);
   toolkit_.Windows().DestroyWindow(hwnd_);
 }
 
 void SimForm::Show() {
   if (!visible_) Uncover();
   visible_ = true;
-  const auto order = FocusOrder();
-  focused_ = order.empty() ? std::string() : std::string(order.front());
+  const auto order = TabOrder(layout_);
+  focused_ = order.empty() ? std::string() : std::string(order.front()->name);
 }
 
 // The system places windows on whole pixels; what is read back is that place.
@@ -69,74 +95,46 @@ void SimForm::SetLeft(float twips) {
   left_ = static_cast<float>(std::lround(twips / kTwipsPerPixel) * kTwipsPerPixel);
 }
 
-platform::Label& SimForm::Label(std::string_view name) { return Lookup(labels_, layout_.name, name); }
-platform::TextBox& SimForm::TextBox(std::string_view name) { return Lookup(textBoxes_, layout_.name, name); }
-platform::MenuItem& SimForm::MenuItem(std::string_view name) { return Lookup(menuItems_, layout_.name, name); }
-platform::PictureBox& SimForm::PictureBox(std::string_view name) { return Picture(name); }
-SimPictureBox& SimForm::Picture(std::string_view name) { return Lookup(pictures_, layout_.name, name); }
+template <typename T>
+T& SimForm::Get(std::string_view name, Kind kind, std::unique_ptr<T> Control::*slot) const {
+  const auto it = controls_.find(name);
+  if (it == controls_.end() || it->second.kind != kind) {
+    throw std::logic_error(std::string(layout_.name) + " has no such control of that kind: " + std::string(name));
+  }
+  return *(it->second.*slot);
+}
 
 void SimForm::Uncover() {
-  for (auto& [name, picture] : pictures_) {
-    if (!picture->NeedsPaint()) continue;
-    toolkit_.Post([this, box = picture.get(), control = name] {
+  for (auto& [name, control] : controls_) {
+    if (control.kind != Kind::PictureBox || !control.picture->NeedsPaint()) continue;
+    toolkit_.Post([this, box = control.picture.get(), name = name] {
       box->CountPaintEvent();
-      events_.Paint(control);
+      events_.Raise(name, Event::Paint);
     });
   }
 }
 
-platform::Timer& SimForm::Timer(std::string_view name) {
-  for (const auto& timer : timers_) {
-    if (timer->Name() == name) return *timer;
-  }
-  NoSuchControl(layout_.name, name);
+void SimForm::Press(std::string_view control, Event event) {
+  const ControlLayout* layout = FindControl(layout_, control);
+  if (layout == nullptr) throw std::logic_error(std::string(layout_.name) + " has no control " + std::string(control));
+  if (TakesFocus(*layout)) focused_ = control;
+  events_.Raise(control, event);
 }
 
-void SimForm::PopupMenu(Form& menuOwner, std::string_view menu, float xTwips) {
-  auto& owner = dynamic_cast<SimForm&>(menuOwner);
-  std::vector<std::string> captions;
-  for (const MenuLayout& m : owner.layout_.menus) {
-    if (m.parent == menu) captions.push_back(owner.MenuItem(m.name).Caption());
-  }
-  popups_.push_back(captions);
-  lastPopupX_ = xTwips;
-  if (const auto choice = toolkit_.TakePopupChoice()) owner.events_.Click(*choice);
+void SimForm::Key(int key) {
+  const ControlLayout* focused = FindControl(layout_, focused_);
+  if (focused == nullptr) return;
+  events_.Raise(focused->name, Event::KeyPress, key);
+  if (key != 0 && focused->kind == ControlKind::TextBox) ApplyKey(TextBox(focused->name), key);
 }
 
-const ControlLayout& SimForm::Control(std::string_view name) const {
-  for (const ControlLayout& c : layout_.controls) {
-    if (c.name == name) return c;
-  }
-  NoSuchControl(layout_.name, name);
-}
-
+// In creation order, which breaks ties between timers due at once.
 std::vector<SimTimer*> SimForm::Timers() {
   std::vector<SimTimer*> timers;
-  for (const auto& timer : timers_) timers.push_back(timer.get());
-  return timers;
-}
-
-void SimForm::Focus(std::string_view control) {
-  if (CanTakeFocus(Control(control))) focused_ = control;
-}
-
-void SimForm::TabForward() {
-  const auto order = FocusOrder();
-  if (order.empty()) return;
-  auto it = std::find(order.begin(), order.end(), focused_);
-  focused_ = (it == order.end() || ++it == order.end()) ? order.front() : *it;
-}
-
-std::vector<std::string_view> SimForm::FocusOrder() const {
-  std::vector<const ControlLayout*> focusable;
   for (const ControlLayout& c : layout_.controls) {
-    if (CanTakeFocus(c)) focusable.push_back(&c);
+    if (c.kind == ControlKind::Timer) timers.push_back(&Get(c.name, Kind::Timer, &Control::timer));
   }
-  std::sort(focusable.begin(), focusable.end(),
-            [](const ControlLayout* a, const ControlLayout* b) { return a->tabIndex < b->tabIndex; });
-  std::vector<std::string_view> names;
-  for (const ControlLayout* c : focusable) names.push_back(c->name);
-  return names;
+  return timers;
 }
 
 }  // namespace quimbly::platform::sim

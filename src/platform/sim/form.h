@@ -9,12 +9,21 @@
 #include <vector>
 
 #include "platform/sim/controls.h"
-#include "platform/sim/picture_box.h"
 #include "platform/toolkit.h"
 
 namespace quimbly::platform::sim {
 
-class SimToolkit;
+class SimForm;
+
+class SimMenu final : public Menu {
+ public:
+  SimMenu(SimForm& owner, std::string_view name) : owner_(owner), name_(name) {}
+  void PopUp(const Form& over, float xTwips) override;
+
+ private:
+  SimForm& owner_;
+  std::string_view name_;
+};
 
 class SimForm final : public Form {
  public:
@@ -30,32 +39,42 @@ class SimForm final : public Form {
   float Left() const override { return left_; }
   void SetLeft(float twips) override;
 
-  platform::Label& Label(std::string_view name) override;
-  platform::TextBox& TextBox(std::string_view name) override;
-  platform::Timer& Timer(std::string_view name) override;
-  platform::MenuItem& MenuItem(std::string_view name) override;
-  platform::PictureBox& PictureBox(std::string_view name) override;
-  void PopupMenu(Form& menuOwner, std::string_view menu, float xTwips) override;
+  platform::Label& Label(std::string_view name) override { return Get(name, Kind::Label, &Control::text); }
+  platform::TextBox& TextBox(std::string_view name) override { return Get(name, Kind::TextBox, &Control::text); }
+  platform::Timer& Timer(std::string_view name) override { return Get(name, Kind::Timer, &Control::timer); }
+  platform::PictureBox& PictureBox(std::string_view name) override { return Picture(name); }
+  platform::MenuItem& MenuItem(std::string_view name) override { return Get(name, Kind::MenuItem, &Control::text); }
+  platform::Menu& Menu(std::string_view name) override { return Get(name, Kind::Menu, &Control::menu); }
+  SimPictureBox& Picture(std::string_view name) { return Get(name, Kind::PictureBox, &Control::picture); }
 
   // The window was uncovered: boxes without a persistent image ask for Paint.
   void Uncover();
-  SimPictureBox& Picture(std::string_view name);
+  // A press takes the focus where it can, then the control hears of it.
+  void Press(std::string_view control, Event event);
+  // A key goes to the focused control's KeyPress first; what the handler
+  // leaves of it reaches a text box.
+  void Key(int key);
+  // Keyboard focus: the control keys go to, empty when none can take it.
+  const std::string& Focused() const { return focused_; }
 
   const FormLayout& Layout() const { return layout_; }
   FormEvents& Events() { return events_; }
-  const ControlLayout& Control(std::string_view name) const;
+  SimToolkit& Toolkit() { return toolkit_; }
   std::vector<SimTimer*> Timers();
 
-  // Keyboard focus: the control keys go to, empty when none can take it.
-  const std::string& Focused() const { return focused_; }
-  void Focus(std::string_view control);
-  void TabForward();
-  // The menu items (captions) of each pop-up shown by this form, in order.
-  const std::vector<std::vector<std::string>>& PopupsShown() const { return popups_; }
-  float LastPopupX() const { return lastPopupX_; }
-
  private:
-  std::vector<std::string_view> FocusOrder() const;
+  enum class Kind { Label, TextBox, Timer, PictureBox, MenuItem, Menu };
+  // Each control or menu by name, in the slot its kind fills.
+  struct Control {
+    Kind kind;
+    std::unique_ptr<SimText> text;
+    std::unique_ptr<SimTimer> timer;
+    std::unique_ptr<SimPictureBox> picture;
+    std::unique_ptr<SimMenu> menu;
+  };
+
+  template <typename T>
+  T& Get(std::string_view name, Kind kind, std::unique_ptr<T> Control::*slot) const;
 
   SimToolkit& toolkit_;
   const FormLayout& layout_;
@@ -65,13 +84,7 @@ class SimForm final : public Form {
   bool minimized_ = false;
   float left_ = 0;
   std::string focused_;
-  std::map<std::string, std::unique_ptr<SimLabel>, std::less<>> labels_;
-  std::map<std::string, std::unique_ptr<SimTextBox>, std::less<>> textBoxes_;
-  std::map<std::string, std::unique_ptr<SimMenuItem>, std::less<>> menuItems_;
-  std::map<std::string, std::unique_ptr<SimPictureBox>, std::less<>> pictures_;
-  std::vector<std::unique_ptr<SimTimer>> timers_;  // creation order breaks ties between due timers
-  std::vector<std::vector<std::string>> popups_;
-  float lastPopupX_ = 0;
+  std::map<std::string, Control, std::less<>> controls_;
 };
 
 }  // namespace quimbly::platform::sim

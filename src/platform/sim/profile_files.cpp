@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/codepage.h"
+#include "platform/sim/codepage.h"
 #include "platform/sim/profile_format.h"
 
 namespace quimbly::platform::sim {
 
 std::string SimProfileFiles::ProfilePath() {
   ++pathDecisions_;
-  return profilePath_;
+  return std::string(kDefaultPath);
 }
 
 bool SimProfileFiles::FindNormalFile(std::string_view path) {

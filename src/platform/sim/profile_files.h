@@ -36,8 +36,6 @@ class SimProfileFiles : public ProfileFiles {
   // --- For tests ---
   void Put(std::string_view path, SimFile file);
   std::optional<SimFile> Get(std::string_view path) const;
-  void AddDirectory(std::string_view path) { directories_.insert(Key(path)); }
-  void SetProfilePath(std::string_view path) { profilePath_ = path; }
   int DiskAccesses() const { return diskAccesses_; }
   int PathDecisions() const { return pathDecisions_; }
 
@@ -47,7 +45,6 @@ class SimProfileFiles : public ProfileFiles {
 
   std::map<std::string, SimFile> files_;
   std::set<std::string> directories_{Key("c:\\windows\\system")};
-  std::string profilePath_{kDefaultPath};
   int diskAccesses_ = 0;
   int pathDecisions_ = 0;
 };

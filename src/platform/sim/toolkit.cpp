@@ -17,19 +17,11 @@ SimForm& VisibleForm(const SimToolkit& toolkit, std::string_view name) {
   return form;
 }
 
-void ApplyKey(TextBox& box, int key) {
-  std::string text = box.Text();
-  if (key == 8) {
-    if (!text.empty()) text.pop_back();
-  } else if (key >= 32) {
-    text += static_cast<char>(key);
-  }
-  box.SetText(text);
-}
-
 }  // namespace
 
 std::unique_ptr<Form> SimToolkit::LoadForm(const FormLayout& layout, FormEvents& events) {
+  const std::vector<EventBinding> bindings = events.Bindings();
+  if (const std::string fault = BindingFault(layout, bindings); !fault.empty()) throw std::logic_error(fault);
   return std::make_unique<SimForm>(*this, layout, events);
 }
 
@@ -41,7 +33,6 @@ void SimToolkit::DoEvents() {
 }
 
 void SimToolkit::WaitForEvents(double seconds) {
-  ++waits_;
   if (!pending_.empty()) return;
   const double limit = now_ + seconds;
   if (!StepTo(limit)) now_ = limit;
@@ -56,27 +47,18 @@ void SimToolkit::End() {
   throw ProgramEnded{};
 }
 
-void SimToolkit::Run(const std::function<void()>& program) {
-  Deliver(program);
-}
+void SimToolkit::Run(const std::function<void()>& program) { Deliver(program); }
 
-void SimToolkit::Click(std::string_view form, std::string_view control) {
-  if (!ended_) Deliver([this, f = std::string(form), c = std::string(control)] { Press(f, c, true); });
-}
+void SimToolkit::Click(std::string_view form, std::string_view control) { Deliver(Press(form, control, Event::Click)); }
 
 void SimToolkit::MouseDown(std::string_view form, std::string_view control) {
-  if (!ended_) Deliver([this, f = std::string(form), c = std::string(control)] { Press(f, c, false); });
+  Deliver(Press(form, control, Event::MouseDown));
 }
 
-void SimToolkit::Key(std::string_view form, int key) {
-  if (!ended_) Deliver([this, f = std::string(form), key] { Keys(f, std::string(1, static_cast<char>(key))); });
-}
-
+// One key at a time, each handled before the next arrives.
 void SimToolkit::Type(std::string_view form, std::string_view keys) {
-  for (const char c : keys) Key(form, static_cast<unsigned char>(c));
+  for (const char c : keys) Deliver(Keys(form, std::string(1, c)));
 }
-
-void SimToolkit::Tab(std::string_view form) { VisibleForm(*this, form).TabForward(); }
 
 void SimToolkit::Uncover(std::string_view form) {
   SimForm& target = VisibleForm(*this, form);
@@ -84,21 +66,16 @@ void SimToolkit::Uncover(std::string_view form) {
 }
 
 void SimToolkit::ClickAt(double clock, std::string_view form, std::string_view control) {
-  scheduled_.push_back(
-      {clock, scheduledCount_++, [this, f = std::string(form), c = std::string(control)] { Press(f, c, true); }});
+  scheduled_.push_back({clock, Press(form, control, Event::Click)});
 }
 
 void SimToolkit::TypeAt(double clock, std::string_view form, std::string_view keys) {
-  scheduled_.push_back({clock, scheduledCount_++, [this, f = std::string(form), k = std::string(keys)] { Keys(f, k); }});
+  scheduled_.push_back({clock, Keys(form, keys)});
 }
 
-void SimToolkit::EndSession() {
-  Deliver([this] { SessionEnds(); });
-}
+void SimToolkit::EndSession() { Deliver([this] { SessionEnds(); }); }
 
-void SimToolkit::EndSessionAt(double clock) {
-  scheduled_.push_back({clock, scheduledCount_++, [this] { SessionEnds(); }});
-}
+void SimToolkit::EndSessionAt(double clock) { scheduled_.push_back({clock, [this] { SessionEnds(); }}); }
 
 void SimToolkit::SessionEnds() {
   const std::vector<SimForm*> told = forms_;
@@ -106,27 +83,15 @@ void SimToolkit::SessionEnds() {
   End();
 }
 
-// A press takes the focus where it can, then the control hears of it.
-void SimToolkit::Press(const std::string& formName, const std::string& control, bool click) {
-  SimForm& form = VisibleForm(*this, formName);
-  form.Focus(control);
-  if (click) {
-    form.Events().Click(control);
-  } else {
-    form.Events().MouseDown(control);
-  }
+std::function<void()> SimToolkit::Press(std::string_view form, std::string_view control, Event event) {
+  return [this, f = std::string(form), c = std::string(control), event] { VisibleForm(*this, f).Press(c, event); };
 }
 
-// Each key goes to the focused control's KeyPress first; what the handler
-// leaves of it reaches a text box.
-void SimToolkit::Keys(const std::string& formName, const std::string& keys) {
-  for (const char c : keys) {
-    SimForm& form = VisibleForm(*this, formName);
-    const ControlLayout& focused = form.Control(form.Focused());
-    int key = static_cast<unsigned char>(c);
-    form.Events().KeyPress(focused.name, key);
-    if (key != 0 && focused.kind == ControlKind::TextBox) ApplyKey(form.TextBox(focused.name), key);
-  }
+// Each key finds the form as it stands: a handler may have hidden it.
+std::function<void()> SimToolkit::Keys(std::string_view form, std::string_view keys) {
+  return [this, f = std::string(form), k = std::string(keys)] {
+    for (const char c : k) VisibleForm(*this, f).Key(static_cast<unsigned char>(c));
+  };
 }
 
 void SimToolkit::AdvanceSeconds(double seconds) {
@@ -182,9 +147,8 @@ bool SimToolkit::StepTo(double limit) {
   }
   if (!found) return false;
   now_ = std::max(now_, earliest);
-  // Everything due at that moment, scheduled input first, then ticks.
-  std::stable_sort(scheduled_.begin(), scheduled_.end(),
-                   [](const Scheduled& a, const Scheduled& b) { return a.order < b.order; });
+  // Everything due at that moment, scheduled input first (in the order it
+  // was scheduled), then ticks.
   for (auto it = scheduled_.begin(); it != scheduled_.end();) {
     if (it->at <= earliest) {
       Post(std::move(it->event));
@@ -197,14 +161,15 @@ bool SimToolkit::StepTo(double limit) {
     for (SimTimer* timer : form->Timers()) {
       if (timer->Enabled() && timer->Due() <= earliest) {
         timer->Rearm();
-        Post([form, name = std::string(timer->Name())] { form->Events().TimerTick(name); });
+        Post([form, name = std::string(timer->Name())] { form->Events().Raise(name, Event::Timer); });
       }
     }
   }
   return true;
 }
 
-std::optional<std::string> SimToolkit::TakePopupChoice() {
+std::optional<std::string> SimToolkit::ShowPopup(Popup popup) {
+  popups_.push_back(std::move(popup));
   auto choice = std::move(nextPopupChoice_);
   nextPopupChoice_.reset();
   return choice;

@@ -36,10 +36,8 @@ class SimToolkit : public Toolkit {
   void Click(std::string_view form, std::string_view control);
   // A press of a mouse button on a control of a shown form.
   void MouseDown(std::string_view form, std::string_view control);
-  // Keys typed into the focused control of a shown form (13 is Enter, 8 Backspace).
+  // Keys typed into the focused control of a shown form ("\r" is Enter, "\b" Backspace).
   void Type(std::string_view form, std::string_view keys);
-  void Key(std::string_view form, int key);
-  void Tab(std::string_view form);
   // Another window covered the form and has gone: it is drawn again.
   void Uncover(std::string_view form);
   // A click at a time still to come, delivered when the clock reaches it.
@@ -59,46 +57,54 @@ class SimToolkit : public Toolkit {
   double Now() const { return now_; }
   void SetScreenWidth(float twips) { screenWidth_ = twips; }
   bool Ended() const { return ended_; }
-  // How many times the program pumped events or waited (a spinning wait shows).
+  // How many times the program pumped events (a spinning wait shows).
   std::uint64_t Pumps() const { return pumps_; }
-  std::uint64_t Waits() const { return waits_; }
 
   SimForm& FindForm(std::string_view name) const;
   bool IsLoaded(std::string_view name) const;
   SimWindowSystem& Windows() { return windows_; }
 
- private:
-  friend class SimForm;
+  // A pop-up menu shown over a form, with its items' captions.
+  struct Popup {
+    WindowHandle over;
+    float xTwips;
+    std::vector<std::string> items;
+  };
+  const std::vector<Popup>& Popups() const { return popups_; }
 
+  // --- For the simulated forms. ---
+  void Loaded(SimForm* form) { forms_.push_back(form); }
+  void Unloaded(SimForm* form) { std::erase(forms_, form); }
+  void Post(std::function<void()> event);
+  // Records the pop-up; the item the test chose for it, if any.
+  std::optional<std::string> ShowPopup(Popup popup);
+
+ private:
   struct Scheduled {
     double at;
-    std::uint64_t order;
     std::function<void()> event;
   };
 
-  void Press(const std::string& form, const std::string& control, bool click);
   void SessionEnds();
-  void Keys(const std::string& form, const std::string& keys);
-  void Post(std::function<void()> event);
+  std::function<void()> Press(std::string_view form, std::string_view control, Event event);
+  std::function<void()> Keys(std::string_view form, std::string_view keys);
   void Deliver(std::function<void()> event);
   void RunPending();
   // Posts what falls due up to the clock; moves the clock to the earliest due
   // moment at or before limit. False when nothing falls due by then.
   bool StepTo(double limit);
-  std::optional<std::string> TakePopupChoice();
 
   SimWindowSystem& windows_;
   std::vector<SimForm*> forms_;
   std::deque<std::function<void()>> pending_;
   std::vector<Scheduled> scheduled_;
-  std::uint64_t scheduledCount_ = 0;
   std::optional<std::string> nextPopupChoice_;
+  std::vector<Popup> popups_;
   double now_ = 0;
   float screenWidth_ = 15360;  // 1024 pixels
   bool ended_ = false;
   int depth_ = 0;
   std::uint64_t pumps_ = 0;
-  std::uint64_t waits_ = 0;
 };
 
 }  // namespace quimbly::platform::sim

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <sstream>
 #include <stdexcept>
 
-#include "platform/codepage.h"
+#include "platform/sim/codepage.h"
 
 namespace quimbly::platform::sim {
 namespace {
@@ -45,6 +44,18 @@ Call SysCommandCall(WindowHandle window, std::uintptr_t command) {
   return {.function = "SendMessageA", .window = window, .message = kWmSysCommand, .wParam = command};
 }
 
+std::ostream& operator<<(std::ostream& out, const Call& c) {
+  out << c.function << '(';
+  if (c.function == "FindWindowA") return out << c.className << ')';
+  if (c.function == "FindWindowExA") return out << c.window << ", " << c.after << ", " << c.className << ')';
+  if (c.function == "SetWindowPos") {
+    return out << c.window << ", " << static_cast<std::intptr_t>(c.after) << ", flags " << c.flags << ')';
+  }
+  if (c.function == "ReleaseCapture") return out << ')';
+  out << c.window << ", 0x" << std::hex << c.message << std::dec << ", " << c.wParam << ", ";
+  return (c.message == kWmSetText ? out << '"' << c.bytes << '"' : out << c.lParam) << ')';
+}
+
 WindowHandle SimWindowSystem::CreateWindow(std::string_view className, WindowHandle parent) {
   const WindowHandle handle = nextHandle_++;
   windows_[handle] = Window{.className = std::string(className), .parent = parent};
@@ -65,16 +76,9 @@ void SimWindowSystem::DestroyWindow(WindowHandle window) {
   windows_.erase(window);
 }
 
-bool SimWindowSystem::Exists(WindowHandle window) const { return Find(window) != nullptr; }
-
 void SimWindowSystem::MakeInputBox(WindowHandle window) { Find(window)->inputBox = true; }
 
 void SimWindowSystem::SetHung(WindowHandle window, bool hung) { Find(window)->hung = hung; }
-
-bool SimWindowSystem::Topmost(WindowHandle window) const {
-  const Window* w = Find(window);
-  return w != nullptr && w->topmost;
-}
 
 std::string SimWindowSystem::Text(WindowHandle window) const {
   const Window* w = Find(window);
@@ -88,21 +92,6 @@ std::vector<std::string> SimWindowSystem::PostedLines(WindowHandle document) con
 
 void SimWindowSystem::ClearPostedLines(WindowHandle document) {
   if (Window* w = Find(document)) w->posted.clear();
-}
-
-std::string SimWindowSystem::DescribeCalls() const {
-  std::ostringstream out;
-  for (const Call& c : calls_) {
-    out << c.function << '(';
-    if (c.function == "FindWindowA") out << c.className;
-    else if (c.function == "ReleaseCapture") out << "";
-    else if (c.function == "SetWindowPos") out << c.window << ", " << static_cast<std::intptr_t>(c.after) << ", flags " << c.flags;
-    else if (c.function == "FindWindowExA") out << c.window << ", " << c.after << ", " << c.className;
-    else out << c.window << ", 0x" << std::hex << c.message << std::dec << ", " << c.wParam << ", "
-             << (c.message == kWmSetText ? '"' + c.bytes + '"' : std::to_string(c.lParam));
-    out << ")\n";
-  }
-  return out.str();
 }
 
 WindowHandle SimWindowSystem::FindWindowA(std::string_view className) {
@@ -157,7 +146,6 @@ void SimWindowSystem::SetWindowPos(WindowHandle window, WindowHandle insertAfter
   // Only "keep place and size" calls are made; anything else would need modelling.
   if (x != 0 || y != 0 || cx != 0 || cy != 0) throw std::logic_error("SetWindowPos moves are not modelled");
   calls_.push_back(SetWindowPosCall(window, insertAfter, flags));
-  if (Window* w = Find(window); w != nullptr && insertAfter == kHwndTopmost) w->topmost = true;
 }
 
 void SimWindowSystem::ReleaseCapture() { calls_.push_back(ReleaseCaptureCall()); }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,9 @@ struct Call {
   bool operator==(const Call&) const = default;
 };
 
+// A call as readable text, for a failing test's message.
+std::ostream& operator<<(std::ostream& out, const Call& c);
+
 Call FindWindowCall(std::string_view className);
 Call FindWindowExCall(WindowHandle parent, WindowHandle after, std::string_view className);
 Call SetTextCall(WindowHandle window, std::string_view bytes);
@@ -42,7 +46,6 @@ class SimWindowSystem : public WindowSystem {
   WindowHandle CreateWindow(std::string_view className, WindowHandle parent = 0);
   // Removes the window with everything inside it.
   void DestroyWindow(WindowHandle window);
-  bool Exists(WindowHandle window) const;
 
   // The window behaves as a host input box: a carriage return posts its text
   // to its parent's lines and empties it.
@@ -50,15 +53,12 @@ class SimWindowSystem : public WindowSystem {
   // A hung window leaves every message unanswered; senders give up on it.
   void SetHung(WindowHandle window, bool hung);
 
-  bool Topmost(WindowHandle window) const;
   std::string Text(WindowHandle window) const;              // bytes
   std::vector<std::string> PostedLines(WindowHandle document) const;  // bytes
   void ClearPostedLines(WindowHandle document);
 
   const std::vector<Call>& Calls() const { return calls_; }
   void ClearCalls() { calls_.clear(); }
-  // The calls as readable text, for a failing test's message.
-  std::string DescribeCalls() const;
 
   WindowHandle FindWindowA(std::string_view className) override;
   WindowHandle FindWindowExA(WindowHandle parent, WindowHandle childAfter,
@@ -79,7 +79,6 @@ class SimWindowSystem : public WindowSystem {
     std::string text;
     bool inputBox = false;
     bool hung = false;
-    bool topmost = false;
     std::vector<std::string> posted;
   };
 

@@ -1,20 +1,25 @@
 // A form: a top-level window built from its layout table, with its picture
-// boxes, labels, text boxes, timers and menus.
+// boxes, labels, text boxes, timers and menus. It handles its own timers,
+// Tab, closing and the session's end.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "platform/toolkit.h"
-#include "platform/win32/container_window.h"
 #include "platform/win32/menu_tree.h"
+#include "platform/win32/picture_box_window.h"
+#include "platform/win32/surface.h"
 #include "platform/win32/text_box.h"
 #include "platform/win32/timer.h"
 
 namespace quimbly::platform::win32 {
+
+// Sent to a form's window by the event loop for Tab (wParam 1 with Shift);
+// a form that moves the focus answers 1.
+inline constexpr UINT kTabMessage = WM_APP + 1;
 
 // What every form shares: the hidden owner that keeps forms off the taskbar,
 // and the two images.
@@ -25,7 +30,7 @@ struct FormResources {
   HICON smallIcon;
 };
 
-class FormWindow final : public platform::Form {
+class FormWindow final : public Surface, public platform::Form {
  public:
   FormWindow(const FormLayout& layout, FormEvents& events, const FormResources& resources);
   ~FormWindow() override;
@@ -39,28 +44,45 @@ class FormWindow final : public platform::Form {
   float Left() const override;
   void SetLeft(float twips) override;
 
-  platform::Label& Label(std::string_view name) override;
-  platform::TextBox& TextBox(std::string_view name) override;
-  platform::Timer& Timer(std::string_view name) override;
-  platform::MenuItem& MenuItem(std::string_view name) override;
-  platform::PictureBox& PictureBox(std::string_view name) override;
-  void PopupMenu(Form& menuOwner, std::string_view menu, float xTwips) override;
+  platform::Label& Label(std::string_view name) override { return Find(name, &Control::label); }
+  platform::TextBox& TextBox(std::string_view name) override { return Find(name, &Control::textBox); }
+  platform::Timer& Timer(std::string_view name) override { return Find(name, &Control::timer); }
+  platform::PictureBox& PictureBox(std::string_view name) override { return Find(name, &Control::pictureBox); }
+  platform::MenuItem& MenuItem(std::string_view name) override { return Find(name, &Control::menuItem); }
+  platform::Menu& Menu(std::string_view name) override { return Find(name, &Control::menu); }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  ContainerWindow& ContainerOf(const ControlLayout& control);
+  // A control or menu of the layout, through the interface its kind has; the
+  // window of one that can take the focus.
+  struct Control {
+    std::string_view name;
+    platform::Label* label = nullptr;
+    platform::TextBox* textBox = nullptr;
+    platform::Timer* timer = nullptr;
+    platform::PictureBox* pictureBox = nullptr;
+    platform::MenuItem* menuItem = nullptr;
+    platform::Menu* menu = nullptr;
+    Surface* surface = nullptr;  // a picture box, as a container of labels
+    HWND window = nullptr;
+  };
+
+  template <typename T>
+  T& Find(std::string_view name, T* Control::*slot) const;
+  Surface& ContainerOf(const ControlLayout& control);
   void BuildControls(const FormResources& resources);
   void MoveFocus(bool backwards);
 
   const FormLayout& layout_;
-  FormEvents& events_;
   MenuTree menus_;
-  std::unique_ptr<ContainerWindow> surface_;
-  // Declared after the surface, so they go before it: children before parents.
-  std::vector<std::pair<std::string_view, std::unique_ptr<ContainerWindow>>> pictures_;
-  std::vector<std::pair<std::string_view, std::unique_ptr<TextBoxControl>>> textBoxes_;
+  // Declared after the form's own window, so they go before it: children first.
+  std::vector<std::unique_ptr<PictureBoxWindow>> pictures_;
+  std::vector<std::unique_ptr<TextBoxControl>> textBoxes_;
   std::vector<std::unique_ptr<TimerControl>> timers_;
-  std::vector<WindowlessLabel*> labels_;
-  std::vector<std::pair<int, HWND>> focusOrder_;  // by tab index
+  std::vector<Control> controls_;
+  std::vector<HWND> tabOrder_;
 };
 
 }  // namespace quimbly::platform::win32

@@ -1,7 +1,9 @@
 #include "platform/win32/menu_tree.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
+#include <string>
 
 #include "platform/win32/text.h"
 
@@ -23,11 +25,12 @@ MENUITEMINFOA TextItem(UINT command, std::string& text) {
 
 }  // namespace
 
-class MenuTree::Item final : public platform::MenuItem {
+// A top-level menu (a pop-up of its own) or an item inside one.
+class MenuTree::Entry final : public platform::MenuItem, public platform::Menu {
  public:
-  // An item goes in at its position under its parent; a top-level menu is a pop-up.
-  Item(const MenuLayout& layout, HMENU parent, UINT position, UINT command)
-      : layout_(layout), parent_(parent), command_(command), caption_(layout.caption) {
+  // An item goes in at its position under its parent.
+  Entry(MenuTree& tree, const MenuLayout& layout, HMENU parent, UINT position, UINT command)
+      : tree_(tree), layout_(layout), parent_(parent), command_(command), caption_(layout.caption) {
     if (parent_ == nullptr) {
       popup_ = CreatePopupMenu();
     } else {
@@ -36,7 +39,7 @@ class MenuTree::Item final : public platform::MenuItem {
       InsertMenuItemA(parent_, position, TRUE, &item);
     }
   }
-  ~Item() override {
+  ~Entry() override {
     if (popup_ != nullptr) DestroyMenu(popup_);
   }
 
@@ -49,12 +52,27 @@ class MenuTree::Item final : public platform::MenuItem {
     SetMenuItemInfoA(parent_, command_, FALSE, &item);
   }
 
+  void PopUp(const Form& over, float xTwips) override {
+    const HWND window = reinterpret_cast<HWND>(over.hWnd());
+    POINT at{static_cast<LONG>(std::lround(xTwips / kTwipsPerPixel)), 0};
+    ClientToScreen(window, &at);
+    POINT pointer;
+    GetCursorPos(&pointer);
+    // Without the foreground, the menu would not close when the user clicks elsewhere.
+    SetForegroundWindow(window);
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(popup_, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, pointer.y, 0, window, nullptr));
+    PostMessageA(window, WM_NULL, 0, 0);
+    if (const std::string_view item = tree_.NameOf(chosen); !item.empty()) tree_.events_.Raise(item, Event::Click);
+  }
+
   const MenuLayout& Layout() const { return layout_; }
   HMENU Parent() const { return parent_; }
   HMENU Popup() const { return popup_; }
   UINT Command() const { return command_; }
 
  private:
+  MenuTree& tree_;
   const MenuLayout& layout_;
   HMENU parent_;
   UINT command_;
@@ -62,38 +80,41 @@ class MenuTree::Item final : public platform::MenuItem {
   HMENU popup_ = nullptr;
 };
 
-MenuTree::MenuTree(std::span<const MenuLayout> menus) {
+MenuTree::MenuTree(std::span<const MenuLayout> menus, FormEvents& events) : events_(events) {
   UINT command = 100;
   for (const MenuLayout& m : menus) {
-    const HMENU parent = m.parent.empty() ? nullptr : PopupOf(m.parent);
-    const auto position = static_cast<UINT>(
-        std::count_if(items_.begin(), items_.end(), [parent](const auto& item) { return item->Parent() == parent; }));
-    items_.push_back(std::make_unique<Item>(m, parent, position, command++));
+    const Entry* holder = m.parent.empty() ? nullptr : Find(m.parent);
+    const HMENU parent = holder == nullptr ? nullptr : holder->Popup();
+    const auto position = static_cast<UINT>(std::count_if(
+        entries_.begin(), entries_.end(), [parent](const auto& entry) { return entry->Parent() == parent; }));
+    entries_.push_back(std::make_unique<Entry>(*this, m, parent, position, command++));
   }
 }
 
 // Items go before the pop-ups that hold them.
 MenuTree::~MenuTree() {
-  for (auto it = items_.rbegin(); it != items_.rend(); ++it) it->reset();
+  for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) it->reset();
 }
 
-platform::MenuItem* MenuTree::Find(std::string_view name) {
-  for (const auto& item : items_) {
-    if (item->Layout().name == name) return item.get();
-  }
-  return nullptr;
+platform::MenuItem* MenuTree::Item(std::string_view name) {
+  Entry* entry = Find(name);
+  return entry != nullptr && entry->Parent() != nullptr ? entry : nullptr;
 }
 
-HMENU MenuTree::PopupOf(std::string_view menu) const {
-  for (const auto& item : items_) {
-    if (item->Layout().name == menu) return item->Popup();
-  }
-  return nullptr;
+platform::Menu* MenuTree::Menu(std::string_view name) {
+  Entry* entry = Find(name);
+  return entry != nullptr && entry->Parent() == nullptr ? entry : nullptr;
+}
+
+MenuTree::Entry* MenuTree::Find(std::string_view name) {
+  const auto it = std::find_if(entries_.begin(), entries_.end(),
+                               [name](const auto& entry) { return entry->Layout().name == name; });
+  return it == entries_.end() ? nullptr : it->get();
 }
 
 std::string_view MenuTree::NameOf(UINT command) const {
-  for (const auto& item : items_) {
-    if (item->Command() == command) return item->Layout().name;
+  for (const auto& entry : entries_) {
+    if (entry->Command() == command) return entry->Layout().name;
   }
   return {};
 }

@@ -1,12 +1,12 @@
 // A form's menus: each top-level menu is a pop-up holding its items, with the
-// ampersand mnemonics the system menus understand.
+// ampersand mnemonics the system menus understand. A chosen item's Click goes
+// to the form's handlers.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
 #include <span>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,20 +17,23 @@ namespace quimbly::platform::win32 {
 
 class MenuTree {
  public:
-  explicit MenuTree(std::span<const MenuLayout> menus);
+  MenuTree(std::span<const MenuLayout> menus, FormEvents& events);
   MenuTree(const MenuTree&) = delete;
   MenuTree& operator=(const MenuTree&) = delete;
   ~MenuTree();
 
-  platform::MenuItem* Find(std::string_view name);
-  // The pop-up of a top-level menu, or null.
-  HMENU PopupOf(std::string_view menu) const;
-  // The item a command number stands for; empty when none.
-  std::string_view NameOf(UINT command) const;
+  // An item inside a menu, or null (a top-level menu is no item).
+  platform::MenuItem* Item(std::string_view name);
+  // A top-level menu, or null.
+  platform::Menu* Menu(std::string_view name);
 
  private:
-  class Item;
-  std::vector<std::unique_ptr<Item>> items_;
+  class Entry;
+  Entry* Find(std::string_view name);
+  std::string_view NameOf(UINT command) const;
+
+  FormEvents& events_;
+  std::vector<std::unique_ptr<Entry>> entries_;
 };
 
 }  // namespace quimbly::platform::win32

@@ -1,6 +1,9 @@
 #include "platform/win32/text_box.h"
 
+#include <string>
+
 #include "platform/win32/colours.h"
+#include "platform/win32/fatal.h"
 #include "platform/win32/text.h"
 
 namespace quimbly::platform::win32 {
@@ -13,6 +16,7 @@ TextBoxControl::TextBoxControl(const ControlLayout& layout, HWND container, Form
   hwnd_ = CreateWindowExA(exStyle, "EDIT", ToCodePage(layout.text).c_str(),
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | frame, r.left, r.top,
                           r.right - r.left, r.bottom - r.top, container, nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (hwnd_ == nullptr) Fatal("Windows could not create a text box (error " + std::to_string(GetLastError()) + ").");
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);  // no length limit beyond the system's own
   SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -44,7 +48,7 @@ LRESULT CALLBACK TextBoxControl::Procedure(HWND hwnd, UINT message, WPARAM wPara
     // The handler sees the key first and may change it; 0 swallows it.
     int key = static_cast<int>(wParam);
     const WNDPROC original = self->original_;
-    self->events_.KeyPress(self->layout_.name, key);
+    self->events_.Raise(self->layout_.name, Event::KeyPress, key);
     if (key == 0) return 0;
     return CallWindowProcA(original, hwnd, message, static_cast<WPARAM>(key), lParam);
   }

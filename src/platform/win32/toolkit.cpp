@@ -1,7 +1,10 @@
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/win32/backend.h"
-#include "platform/win32/container_window.h"
+#include "platform/win32/fatal.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/window.h"
@@ -72,6 +75,8 @@ class Win32Toolkit final : public Toolkit {
   }
 
   std::unique_ptr<Form> LoadForm(const FormLayout& layout, FormEvents& events) override {
+    const std::vector<EventBinding> bindings = events.Bindings();
+    if (const std::string fault = BindingFault(layout, bindings); !fault.empty()) Fatal(fault);
     return std::make_unique<FormWindow>(layout, events, resources_);
   }
 

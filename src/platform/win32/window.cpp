@@ -1,5 +1,9 @@
 #include "platform/win32/window.h"
 
+#include <string>
+
+#include "platform/win32/fatal.h"
+
 namespace quimbly::platform::win32 {
 namespace {
 
@@ -29,8 +33,10 @@ Window::~Window() {
 
 void Window::Create(DWORD exStyle, const char* title, DWORD style, RECT bounds, HWND parent) {
   RegisterOnce(&Window::Procedure);
-  CreateWindowExA(exStyle, kClassName, title, style, bounds.left, bounds.top, bounds.right - bounds.left,
-                  bounds.bottom - bounds.top, parent, nullptr, GetModuleHandleA(nullptr), this);
+  if (CreateWindowExA(exStyle, kClassName, title, style, bounds.left, bounds.top, bounds.right - bounds.left,
+                      bounds.bottom - bounds.top, parent, nullptr, GetModuleHandleA(nullptr), this) == nullptr) {
+    Fatal("Windows could not create a window (error " + std::to_string(GetLastError()) + ").");
+  }
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

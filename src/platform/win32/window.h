@@ -18,7 +18,8 @@ class Window {
 
  protected:
   // Creates the window of our one registered class, with this object behind
-  // it; the title is in the system's code page.
+  // it; the title is in the system's code page. A window the system will not
+  // create ends the program: half a utility would announce nothing.
   void Create(DWORD exStyle, const char* title, DWORD style, RECT bounds, HWND parent);
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -10,12 +10,14 @@ namespace quimbly::shell {
 Form3::Form3(DialogOwner& owner)
     : owner_(owner), window_(owner.Toolkit().LoadForm(Form3Layout(), *this)) {}
 
-void Form3::Click(std::string_view control) {
-  if (control == "Label2") Label2_Click();
-}
-
-void Form3::MouseDown(std::string_view control) {
-  if (control == "Picture1") Picture1_MouseDown();
+std::span<const platform::Handler<Form3>> Form3::Handlers() {
+  using namespace platform;
+  static constexpr Handler<Form3> kHandlers[] = {
+      OnClick("Label2", &Form3::Label2_Click),
+      OnMouseDown("Picture1", &Form3::Picture1_MouseDown),
+      OnPaint("Picture1", &Form3::Picture1_Paint),
+  };
+  return kHandlers;
 }
 
 // Closed through the system before a handle was given: the main window was
@@ -31,10 +33,6 @@ void Form3::Label2_Click() {
 }
 
 void Form3::Picture1_MouseDown() { DragWindow(owner_.Windows(), *window_); }
-
-void Form3::Paint(std::string_view control) {
-  if (control == "Picture1") Picture1_Paint();
-}
 
 // Measured in twips like the other two windows' banners, so it shows their gradient.
 void Form3::Picture1_Paint() { PaintBanner(window_->PictureBox("Picture1")); }

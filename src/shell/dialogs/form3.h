@@ -2,29 +2,26 @@
 #pragma once
 
 #include <memory>
-#include <string_view>
+#include <span>
 
 #include "platform/toolkit.h"
 #include "shell/dialogs/dialog_owner.h"
 
 namespace quimbly::shell {
 
-class Form3 final : public platform::FormEvents {
+class Form3 final : public platform::HandledEvents<Form3> {
  public:
   explicit Form3(DialogOwner& owner);
+  static std::span<const platform::Handler<Form3>> Handlers();
 
   void Load() {}
   platform::Form& Window() { return *window_; }
 
-  void Click(std::string_view control) override;
-  void MouseDown(std::string_view control) override;
   void CloseRequested() override;
-  void Paint(std::string_view control) override;
 
  private:
   void Label2_Click();
   void Picture1_MouseDown();
-
   void Picture1_Paint();
 
   DialogOwner& owner_;

@@ -24,12 +24,14 @@ void Form4::Load() {
   }
 }
 
-void Form4::Click(std::string_view control) {
-  if (control == "Picture1") Picture1_Click();
-}
-
-void Form4::KeyPress(std::string_view control, int& key) {
-  if (control == "Text1") Text1_KeyPress(key);
+std::span<const platform::Handler<Form4>> Form4::Handlers() {
+  using namespace platform;
+  static constexpr Handler<Form4> kHandlers[] = {
+      OnKeyPress("Text1", &Form4::Text1_KeyPress),
+      OnClick("Picture1", &Form4::Picture1_Click),
+      OnPaint("Picture1", &Form4::Picture1_Paint),
+  };
+  return kHandlers;
 }
 
 // Closed through the system: back to the main window, so it is never left
@@ -52,10 +54,6 @@ void Form4::Text1_KeyPress(int& key) {
 }
 
 void Form4::Picture1_Click() { DragWindow(owner_.Windows(), *window_); }
-
-void Form4::Paint(std::string_view control) {
-  if (control == "Picture1") Picture1_Paint();
-}
 
 void Form4::Picture1_Paint() { PaintBanner(window_->PictureBox("Picture1")); }
 

@@ -3,29 +3,26 @@
 #pragma once
 
 #include <memory>
-#include <string_view>
+#include <span>
 
 #include "platform/toolkit.h"
 #include "shell/dialogs/dialog_owner.h"
 
 namespace quimbly::shell {
 
-class Form4 final : public platform::FormEvents {
+class Form4 final : public platform::HandledEvents<Form4> {
  public:
   explicit Form4(DialogOwner& owner);
+  static std::span<const platform::Handler<Form4>> Handlers();
 
   void Load();
   platform::Form& Window() { return *window_; }
 
-  void Click(std::string_view control) override;
-  void KeyPress(std::string_view control, int& key) override;
   void CloseRequested() override;
-  void Paint(std::string_view control) override;
 
  private:
   void Text1_KeyPress(int& key);
   void Picture1_Click();
-
   void Picture1_Paint();
 
   DialogOwner& owner_;

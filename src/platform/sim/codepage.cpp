@@ -1,4 +1,4 @@
-#include "platform/codepage.h"
+#include "platform/sim/codepage.h"
 
 #include <array>
 #include <cstdint>
@@ -6,7 +6,7 @@
 
 #include "platform/utf8.h"
 
-namespace quimbly::platform {
+namespace quimbly::platform::sim {
 namespace {
 
 // Bytes 0x80..0x9F; the rest of the upper half is Latin-1. Unassigned bytes
@@ -48,4 +48,4 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
   return out;
 }
 
-}  // namespace quimbly::platform
+}  // namespace quimbly::platform::sim

@@ -1,11 +1,11 @@
-#include "platform/box_raster.h"
+#include "platform/win32/box_raster.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "platform/layout.h"
 
-namespace quimbly::platform {
+namespace quimbly::platform::win32 {
 namespace {
 
 int PixelHolding(float twips) { return static_cast<int>(std::floor(twips / kTwipsPerPixel)); }
@@ -25,4 +25,4 @@ std::vector<PixelRect> InsideFrameBox(float x1, float y1, float x2, float y2, in
   };
 }
 
-}  // namespace quimbly::platform
+}  // namespace quimbly::platform::win32

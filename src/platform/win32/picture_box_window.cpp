@@ -1,0 +1,73 @@
+#include "platform/win32/picture_box_window.h"
+
+#include "platform/win32/box_raster.h"
+
+namespace quimbly::platform::win32 {
+
+// Switching on starts the image from what the box shows without drawing.
+void PictureBoxWindow::SetAutoRedraw(bool on) {
+  if (on == autoRedraw_) return;
+  autoRedraw_ = on;
+  if (on) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    HDC screen = GetDC(hwnd());
+    imageDc_ = CreateCompatibleDC(screen);
+    image_ = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    ReleaseDC(hwnd(), screen);
+    imageOld_ = SelectObject(imageDc_, image_);
+    PaintBackground(imageDc_);
+  } else if (imageDc_ != nullptr) {
+    SelectObject(imageDc_, imageOld_);
+    DeleteObject(image_);
+    DeleteDC(imageDc_);
+    imageDc_ = nullptr;
+    image_ = nullptr;
+  }
+}
+
+float PictureBoxWindow::Width() const {
+  RECT r;
+  GetWindowRect(hwnd(), &r);
+  return static_cast<float>((r.right - r.left) * kTwipsPerPixel);
+}
+
+float PictureBoxWindow::Height() const {
+  RECT r;
+  GetWindowRect(hwnd(), &r);
+  return static_cast<float>((r.bottom - r.top) * kTwipsPerPixel);
+}
+
+// Only the pen the banners use is drawn: solid, inside the frame, copying.
+void PictureBoxWindow::Box(float x1, float y1, float x2, float y2, Colour colour) {
+  constexpr int kInsideSolid = 6;
+  constexpr int kCopyPen = 13;
+  if (drawStyle_ != kInsideSolid || drawMode_ != kCopyPen) return;
+  HDC dc = autoRedraw_ ? imageDc_ : target_;
+  if (dc == nullptr) return;
+  HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(colour));
+  for (const PixelRect& r : InsideFrameBox(x1, y1, x2, y2, drawWidth_)) {
+    const RECT fill{r.left, r.top, r.right, r.bottom};
+    FillRect(dc, &fill, brush);
+  }
+  DeleteObject(brush);
+  if (autoRedraw_ && target_ == nullptr) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+// A box with persistent drawing shows its image; one without is drawn anew by
+// its Paint handler, whose drawing may itself switch to an image.
+void PictureBoxWindow::PaintUnderLabels(HDC dc) {
+  if (!autoRedraw_) {
+    PaintAnew(dc);
+    target_ = dc;
+    Events().Raise(Name(), Event::Paint);
+    target_ = nullptr;
+  }
+  if (autoRedraw_) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    BitBlt(dc, 0, 0, client.right, client.bottom, imageDc_, 0, 0, SRCCOPY);
+  }
+}
+
+}  // namespace quimbly::platform::win32

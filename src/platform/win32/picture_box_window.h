@@ -1,0 +1,41 @@
+// A picture box: a surface inside a form with the drawing the banners use,
+// on the screen during its Paint event or into a persistent image.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/toolkit.h"
+#include "platform/win32/surface.h"
+
+namespace quimbly::platform::win32 {
+
+class PictureBoxWindow final : public Surface, public platform::PictureBox {
+ public:
+  PictureBoxWindow(std::string_view name, const SurfaceStyle& style, FormEvents& events)
+      : Surface(name, style, events) {}
+  ~PictureBoxWindow() override { SetAutoRedraw(false); }
+
+  void SetAutoRedraw(bool on) override;
+  void SetDrawStyle(int style) override { drawStyle_ = style; }
+  void SetDrawMode(int mode) override { drawMode_ = mode; }
+  void SetDrawWidth(int pixels) override { drawWidth_ = pixels; }
+  float Width() const override;
+  float Height() const override;
+  void Box(float x1, float y1, float x2, float y2, Colour colour) override;
+
+ protected:
+  void PaintUnderLabels(HDC dc) override;
+
+ private:
+  // What drawing goes to: the persistent image, or the screen during Paint.
+  HDC target_ = nullptr;
+  bool autoRedraw_ = false;
+  HDC imageDc_ = nullptr;
+  HBITMAP image_ = nullptr;
+  HGDIOBJ imageOld_ = nullptr;
+  int drawStyle_ = 0;
+  int drawMode_ = 13;
+  int drawWidth_ = 1;
+};
+
+}  // namespace quimbly::platform::win32
