@@ -20,7 +20,8 @@ std::vector<const ControlLayout*> TabOrder(const FormLayout& form) {
   for (const ControlLayout& c : form.controls) {
     if (TakesFocus(c)) order.push_back(&c);
   }
-  std::stable_sort(order.begin(), order.end(),
+  // Tab indexes are unique within a form (the layout tests hold them to it).
+  std::sort(order.begin(), order.end(),
                    [](const ControlLayout* a, const ControlLayout* b) { return a->tabIndex < b->tabIndex; });
   return order;
 }
