@@ -59,12 +59,14 @@ TEST_F(ProfileStoreTest, FileRules) {
       {{.bytes = "[qbv1]\r\nname=Jo\r\n"}, true, "", false},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.file.bytes << " hidden " << c.file.hidden << " system " << c.file.system
+                                      << " read-only " << c.file.readOnly << " held open " << c.file.heldOpen);
     files.Put(kPath, c.file);
-    EXPECT_EQ(Exists(), c.exists) << c.file.bytes;
+    EXPECT_EQ(Exists(), c.exists);
     if (c.file.bytes == kOnce) Write("Al");
-    EXPECT_EQ(Read(), c.afterWrite) << c.file.bytes;
+    EXPECT_EQ(Read(), c.afterWrite);
     DeleteProfile(files, kPath);
-    EXPECT_EQ(files.Get(kPath).has_value(), c.afterDelete) << c.file.bytes;
+    EXPECT_EQ(files.Get(kPath).has_value(), c.afterDelete);
   }
   const std::string elsewhere = "c:\\no\\such\\folder\\qbv1.ini";
   WriteProfileString(files, kSection, kHandleKey, "Al", elsewhere);

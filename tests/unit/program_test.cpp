@@ -28,6 +28,7 @@ TEST(StartUp, WithAProfileAnnouncesAfterTwoSeconds) {
       {"[qbv1]\r\nHANDLE=Jo\r\n", "Label1", "Jo", Goodbye("Jo")},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.profile) + (*c.click ? ", then a click on " : "") + c.click);
     SimProgram sim;
     sim.files.Put(kProfile, {.bytes = c.profile});
     if (*c.click) sim.toolkit.ClickAt(36001, "Form1", c.click);
@@ -36,7 +37,7 @@ TEST(StartUp, WithAProfileAnnouncesAfterTwoSeconds) {
     EXPECT_EQ(sim.windows.Calls().front(), SetWindowPosCall(sim.Main().hWnd(), platform::kHwndTopmost, 3));
     EXPECT_EQ(sim.Shown(), "Form1 [Form3]");
     EXPECT_EQ(sim.program.form1().Handle(), c.handle);
-    EXPECT_EQ(sim.AllLines(), c.room) << c.click;
+    EXPECT_EQ(sim.AllLines(), c.room);
     EXPECT_EQ(sim.toolkit.Ended(), std::string(c.click) == "Label1");
     if (sim.toolkit.Ended()) {
       sim.toolkit.AdvanceSeconds(120);
@@ -51,6 +52,7 @@ TEST(StartUp, WithAProfileAnnouncesAfterTwoSeconds) {
 // stores the text as it stands and shows the main window, unannounced.
 TEST(FirstRun, DialogStoresTheHandleAndShowsTheMainWindowUnannounced) {
   for (const std::string& typed : {std::string(), kBackspaces + "Jo"}) {
+    SCOPED_TRACE(typed.empty() ? "nothing typed" : "Jo typed");
     SimProgram sim;
     sim.Start();
     EXPECT_EQ(sim.Shown(), "[Form1] Form3");
@@ -134,6 +136,7 @@ TEST_F(RunningTest, DayOfTicksCountsEveryMinuteWithoutTheHeapGrowing) {
   StartIdle();
   std::size_t heapAfterAnHour = 0;
   for (int minute = 1; minute <= 1440; ++minute) {
+    SCOPED_TRACE(minute);
     Minutes(1);
     ASSERT_EQ(Room(), (minute == 1 ? kStarted : Lines{}) + Tick(minute, "away for the day"));
     ASSERT_EQ(Counter(), std::to_string(minute));
@@ -216,6 +219,7 @@ TEST(ProgramDrag, BannersDragTheirWindows) {
   const struct { bool firstRun; const char* form; const char* banner; bool onClick; } cases[] = {
       {false, "Form1", "Picture2", false}, {true, "Form3", "Picture1", false}, {false, "Form4", "Picture1", true}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.form);
     SimProgram sim;
     c.firstRun ? sim.Start() : sim.StartAnnounced();
     if (c.onClick) sim.Choose("handle");

@@ -40,7 +40,7 @@ TEST(Announcements, ExactBytesAsTheRoomReceivesThem) {
       {TimeLine("60", ""), Line(5, "time: 60 min [  ]")},  // the reason goes in unescaped:
       {TimeLine("2", "<i>back</i> & \"soon\""), Line(5, "time: 2 min [ <i>back</i> & \"soon\" ]")},
   };
-  for (const auto& [line, bytes] : cases) EXPECT_EQ(Utf8ToWindows1252(line), bytes);
+  for (const auto& [line, bytes] : cases) EXPECT_EQ(Utf8ToWindows1252(line), bytes) << "for " << bytes;
 }
 
 TEST(CodePage, Utf8ToWindows1252AndBack) {
@@ -58,7 +58,7 @@ TEST(CodePage, Utf8ToWindows1252AndBack) {
 TEST(MinuteCounter, CountsInShortestDecimalText) {
   const std::pair<const char*, const char*> cases[] = {
       {"0", "1"}, {"9", "10"}, {"59", "60"}, {"1439", "1440"}, {"99999999", "100000000"}};
-  for (const auto& [now, next] : cases) EXPECT_EQ(NextMinuteCount(now), next);
+  for (const auto& [now, next] : cases) EXPECT_EQ(NextMinuteCount(now), next) << "after " << now;
 }
 
 constexpr const char* kRoomChildren[] = {"RICHCNTL", "_AOL_Listbox", "_AOL_Icon", "_AOL_Static"};

@@ -220,9 +220,10 @@ TEST_F(BehavioursTest, PauseStartsFromTheRoundedClockAndEndsOnTimeAcrossMidnight
       {86399.3, 2, 1.7, 1, 1.0 / 128}, {86399.6, 2, 2.4, 2, 1.0 / 128},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "Pause(" << c.seconds << ") at " << c.clock);
     const auto pumps = toolkit.Pumps();
-    EXPECT_NEAR(PauseFrom(c.clock, c.seconds), c.lasts, c.tolerance) << c.clock;
-    EXPECT_NEAR(toolkit.Clock(), c.endClock, std::max(c.tolerance, 1e-4)) << c.clock;
+    EXPECT_NEAR(PauseFrom(c.clock, c.seconds), c.lasts, c.tolerance);
+    EXPECT_NEAR(toolkit.Clock(), c.endClock, std::max(c.tolerance, 1e-4));
     EXPECT_TRUE(c.seconds > 0 || toolkit.Pumps() == pumps);
   }
   form->Show();
@@ -239,11 +240,12 @@ TEST_F(BehavioursTest, SlideOutMovesUntilBeyondTheScreenEdgeAndAtLeastOnce) {
   toolkit.SetScreenWidth(15360);
   const struct { float from, to; std::uint64_t turns; } cases[] = {{1500, 15600, 47}, {60, 15660, 52}, {16005, 16305, 1}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.from);
     const auto pumps = toolkit.Pumps();
     form->SetLeft(c.from);
     toolkit.Run([&] { SlideOut(toolkit, *form); });
-    EXPECT_EQ(form->Left(), c.to) << c.from;
-    EXPECT_EQ(toolkit.Pumps() - pumps, c.turns) << c.from;
+    EXPECT_EQ(form->Left(), c.to);
+    EXPECT_EQ(toolkit.Pumps() - pumps, c.turns);
   }
 }
 
