@@ -3,10 +3,8 @@
 # prefix, and a private display and prefix of its own. Used by the
 # end-to-end tests and by the run command's tour.
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+# shellcheck source=fail.sh
+source "$(dirname "${BASH_SOURCE[0]}")/fail.sh"
 
 # A Unix path as the Windows programs see it (Wine maps / to Z:).
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
