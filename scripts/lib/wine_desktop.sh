@@ -1,12 +1,11 @@
 # Driving Quimbly under Wine on an X display with real input: finding its
 # windows, clicking and typing through the X server, its profile in the
 # prefix, and a private display and prefix of its own. Used by the
-# end-to-end tests and by the run command's tour.
+# end-to-end tests and by the run command's tour. Each gesture and step they
+# share is named here once.
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+# shellcheck source=fail.sh
+source "$(dirname "${BASH_SOURCE[0]}")/fail.sh"
 
 # A Unix path as the Windows programs see it (Wine maps / to Z:).
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
@@ -50,16 +49,128 @@ point() {
   xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2))
 }
 
+# take_screenshot X Y WIDTH HEIGHT FILE: that rectangle of the screen, in the
+# format the file's name says: .rgb raw 8-bit RGB (what pixel checks read), .png.
+take_screenshot() {
+  import -window root -crop "$3x$4+$1+$2" -depth 8 "$5"
+}
+
+# --- Gestures on the utility's windows -------------------------------------
+# Each at its place in the window last found (find_window sets WIN_*).
 # The hotspots, at their centres; a picture box's inner area starts one pixel
 # inside its frame, so panel position p is window position p + 1 (+24 down).
 click_start() { click 77 69; }
 click_stop() { click 137 69; }
 click_reason() { click 125 106; }
+# The banner's marks, drawn over its right end: "x" closes, "-" minimises.
+click_close_mark() { click 148 8; }
+click_minimise_mark() { click 132 4; }
 
-# The pixels of a rectangle of the screen, as raw RGB, into a file.
-grab() {
-  import -window root -crop "$3x$4+$1+$2" -depth 8 "rgb:$5"
+# open_file_menu [SECONDS]: File's menu, given 0.7 s (or SECONDS) to show.
+open_file_menu() {
+  click 21 69
+  sleep "${1:-0.7}"
 }
+
+# choose_change_handle: the open File menu's first item, "handle"; finds the
+# change-handle dialog it opens.
+choose_change_handle() {
+  xdotool key Down Return
+  wait_until 10 find_window '^Form4$' || fail "the change-handle dialog did not show"
+}
+
+# clear_box [KEYS]: empties the text box that has the focus, then presses
+# KEYS. Nine BackSpaces clear what every box starts with ("reason...",
+# "...handle").
+clear_box() {
+  # shellcheck disable=SC2046  # one key name per word
+  xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9}) "$@"
+}
+
+# type_into_box TEXT: the focused box's text replaced by TEXT, typed.
+type_into_box() {
+  clear_box
+  xdotool type --delay 30 "$1"
+}
+
+# type_first_handle HANDLE: typed into the first-run dialog's box, which
+# takes typing only once clicked; click_first_run_ok then stores it.
+type_first_handle() {
+  click 64 33
+  type_into_box "$1"
+}
+click_first_run_ok() { click 144 32; }
+
+# type_new_handle HANDLE: typed into the change-handle dialog, then Enter. Its
+# box has the focus: no click, just the pointer over the dialog.
+type_new_handle() {
+  point 76 33
+  type_into_box "$1"
+  xdotool key Return
+}
+
+# change_handle_to HANDLE: File > handle, the handle typed and Enter;
+# returns once the main window is back.
+change_handle_to() {
+  open_file_menu
+  choose_change_handle
+  type_new_handle "$1"
+  wait_gone '^Form4$'
+  wait_for_main_window
+}
+
+# alt_f4_at X Y: Alt+F4 to the window under the pointer, put at X, Y of the
+# window last found (keys go to the window under the pointer).
+alt_f4_at() {
+  point "$1" "$2"
+  xdotool key alt+F4
+}
+
+wait_for_main_window() { wait_until 10 find_main_window || fail "the main window did not show"; }
+
+# The utility's process, QUIMBLY_PID, as started by the script.
+quimbly_alive() { kill -0 "$QUIMBLY_PID" 2>/dev/null; }
+quimbly_ended() { ! quimbly_alive; }
+
+# wait_for_quimbly_to_end [SECONDS] [AFTER-WHAT]: fails unless the utility's
+# process ends within 15 s (or SECONDS).
+wait_for_quimbly_to_end() {
+  wait_until "${1:-15}" quimbly_ended || fail "the utility did not end within ${1:-15} s${2:+ after $2}"
+}
+
+# close_quimbly [SECONDS]: the close mark, and the utility ends within 15 s
+# (or SECONDS).
+close_quimbly() {
+  click_close_mark
+  wait_for_quimbly_to_end "${1:-15}" "the close mark"
+}
+
+# --- The room's transcript ---------------------------------------------------
+line_count() { [[ -f "$1" ]] && wc -l <"$1" || echo 0; }
+has_lines() { (($(line_count "$1") >= $2)); }
+
+# wait_for_lines FILE N SECONDS
+wait_for_lines() {
+  wait_until "$3" has_lines "$1" "$2" || fail "$1 has $(line_count "$1") lines, wanted $2 within $3 s"
+}
+
+# launch_host EXE DIR DOCS [more demo-host options]: the demo host with those
+# documents, in the background (HOST_PID, added to STARTED_PIDS); document
+# k's transcript is DIR/doc<k>.txt, its output goes to DIR/host.log. True
+# once it is ready; false if it ends first or is not ready within 30 s.
+launch_host() {
+  local exe=$1 dir=$2 docs=$3
+  shift 3
+  rm -f "$dir/ready"
+  "$(wine_loader "$exe")" "$exe" --docs "$docs" --transcript-dir "$(winpath "$dir")" --ready "$(winpath "$dir/ready")" "$@" \
+    >>"$dir/host.log" 2>&1 &
+  HOST_PID=$!
+  STARTED_PIDS+=("$HOST_PID")
+  # A host that ends before it is ready is seen at once, not after the wait.
+  wait_until 30 ready_or_ended "$HOST_PID" "$dir/ready" || true
+  [[ -e "$dir/ready" ]]
+}
+ready_or_ended() { [[ -e "$2" ]] || ! kill -0 "$1" 2>/dev/null; }
 
 # --- The profile ---------------------------------------------------------
 # Where the utility keeps it: the legacy c:\windows\system when that folder

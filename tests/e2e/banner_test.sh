@@ -12,12 +12,10 @@ shoot first-run-banner
 # A 161-pixel-wide box draws 159 columns inside its frame; the dialogs' 151.
 expect_banner 1 1 151 2295 0 14
 
-click 64 33
-xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9})
-xdotool type --delay 30 Jo
-click 144 32
+type_first_handle Jo
+click_first_run_ok
 wait_gone '^Form3$'
-wait_until 10 find_main_window || fail "the main window did not show"
+wait_for_main_window
 sleep 0.5
 shoot main-banner
 # The "-" and "x" marks are drawn over the right end; below them the strip is bare.
@@ -26,10 +24,8 @@ expect_banner 1 1 159 2415 12 14
 cp "$SHOT" "$WORK/main-first.rgb"
 main_x=$WIN_X main_y=$WIN_Y
 
-click 21 69  # File
-sleep 0.7
-xdotool key Down Return  # handle
-wait_until 10 find_window '^Form4$' || fail "the change-handle dialog did not show"
+open_file_menu
+choose_change_handle
 sleep 0.3
 shoot change-handle-banner
 expect_banner 1 1 151 2295 0 14
@@ -37,12 +33,12 @@ expect_banner 1 1 151 2295 0 14
 point 76 33
 xdotool key Return
 wait_gone '^Form4$'
-wait_until 10 find_main_window || fail "the main window did not come back"
+wait_for_main_window
 sleep 0.5
 shoot main-banner-shown-again
 cmp -s "$SHOT" "$WORK/main-first.rgb" || fail "the main window looks different after hiding and showing"
 
-click 132 4  # minimise
+click_minimise_mark
 sleep 0.5
 wine_exe "$PROBES_DIR/window-probe.exe" --restore Quimbly >/dev/null
 sleep 0.7

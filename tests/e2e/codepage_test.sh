@@ -21,8 +21,7 @@ put_on_keyboard "$typed"
 start_announced "$handle"
 change_handle_to "$typed"
 printf '[qbv1]\r\nHANDLE=%s\r\n' "$typed_bytes" | expect_bytes "$(profile_path)"
-click 148 8
-wait_until 15 bash -c "! kill -0 $QUIMBLY_PID 2>/dev/null" || fail "the utility did not end after the close mark"
+close_quimbly
 {
   line_by
   line_loaded "$handle"

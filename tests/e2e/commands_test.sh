@@ -11,42 +11,28 @@ start_host room
 start_announced Jo
 announced() { { line_by; line_loaded Jo; } }
 
-open_menu() {
-  click 21 69
-  sleep 0.7
-}
-
-ended() { ! quimbly_alive; }
-
 case ${1:?case} in
   change-handle)
-    open_menu
-    grab 0 0 300 200 "$WORK/menu.rgb" && [[ -z "${E2E_SHOTS:-}" ]] ||
-      convert -size 300x200 -depth 8 "rgb:$WORK/menu.rgb" "$E2E_SHOTS/file-menu.png"
-    xdotool key Down Return  # the first item: handle
-    wait_until 10 find_window '^Form4$' || fail "the change-handle dialog did not show"
+    open_file_menu
+    [[ -z "${E2E_SHOTS:-}" ]] || take_screenshot 0 0 300 200 "$E2E_SHOTS/file-menu.png"
+    choose_change_handle
     [[ "$WIN_W" == 153 && "$WIN_H" == 43 ]] || fail "change-handle dialog is ${WIN_W}x${WIN_H}, not 153x43"
     shoot change-handle-dialog
     [[ ! -e "$(profile_path)" ]] || fail "the profile is still there"
     [[ "$(window_state Quimbly)" == visible=0* ]] || fail "the main window is still shown"
-    # The entry box has the focus: no click, just the pointer over the dialog.
-    point 76 33
-    xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9})
-    xdotool type --delay 30 Al
-    xdotool key Return
+    type_new_handle Al
     wait_until 10 test -f "$(profile_path)" || fail "no profile was written"
     printf '[qbv1]\r\nHANDLE=Al\r\n' | expect_bytes "$(profile_path)"
-    wait_until 10 find_main_window || fail "the main window did not come back"
+    wait_for_main_window
     [[ "$(window_state Form4)" == visible=0* ]] || fail "the change-handle dialog is still shown"
-    click 148 8
-    wait_until 15 ended || fail "the utility did not end"
+    close_quimbly
     { announced; line_by; line_unloaded Al; } | expect_bytes "$(transcript)"
     ;;
   minimise)
     click 132 13  # below the mark: a press on the banner, not a minimise
     sleep 0.5
     [[ "$(window_state Quimbly)" == *iconic=0* ]] || fail "a press below the mark minimised"
-    click 132 4
+    click_minimise_mark
     iconic() { [[ "$(window_state Quimbly)" == *iconic=1* ]]; }
     wait_until 5 iconic ||
       fail "the mark did not minimise: $(window_state Quimbly)"
@@ -57,17 +43,16 @@ case ${1:?case} in
     (for _ in $(seq 200); do xwininfo -id "$WIN_ID" 2>/dev/null | awk '/Absolute upper-left X/ { print $4 }'; sleep 0.01; done) \
       >"$WORK/slide.txt" &
     watcher=$!
-    click 148 8
-    wait_until 15 ended || fail "the utility did not end after the close mark"
+    close_quimbly
     kill "$watcher" 2>/dev/null || true
     furthest=$(sort -n "$WORK/slide.txt" | tail -n 1)
     ((${furthest:-0} > WIN_X + 100)) || fail "the window did not slide right (furthest seen: ${furthest:-none})"
     { announced; line_by; line_unloaded Jo; } | expect_bytes "$(transcript)"
     ;;
   exit)
-    open_menu
+    open_file_menu
     xdotool key x
-    wait_until 15 ended || fail "the utility did not end after e&xit"
+    wait_for_quimbly_to_end 15 "e&xit"
     { announced; line_by; line_unloaded Jo; } | expect_bytes "$(transcript)"
     ;;
   *) fail "unknown case $1" ;;

@@ -19,10 +19,9 @@
 # Every case ends with no utility process left behind.
 source "$(dirname "$0")/lib.sh"
 
-ended() { ! quimbly_alive; }
 attrib() { "$WINE64" cmd /c attrib "$@" >"$WORK/attrib.log" 2>&1 || fail "attrib $*: $(tr -d '\r' <"$WORK/attrib.log")"; }
 no_process_left() {
-  wait_until 15 ended || fail "the utility did not end"
+  wait_for_quimbly_to_end
   local left
   left=$(prefix_processes 'quimbly\.exe')
   [[ -z "$left" ]] || fail "a utility process is left behind: $left"
@@ -31,7 +30,6 @@ hold_seconds() {  # the holder is ended with the test, so no later test finds th
   "$(wine_loader "$PROBES_DIR/profile-probe.exe")" "$PROBES_DIR/profile-probe.exe" --hold "$(winpath "$1")" "$2" >"$WORK/hold.log" 2>&1 &
   STARTED_PIDS+=($!)
 }
-close_mark() { click 148 8; }
 loads() { start_host room; start_announced "$@"; }  # [HANDLE]: the host, then the utility, its two lines in
 
 case ${1:?case} in
@@ -53,7 +51,7 @@ case ${1:?case} in
     click_stop
     wait_for_lines "$(transcript)" 1 10
     line_stopped | expect_bytes "$(transcript)"
-    close_mark
+    click_close_mark
     ;;
   junk-profile)
     head -c 1048576 /dev/urandom >"$(profile_path)"
@@ -61,20 +59,20 @@ case ${1:?case} in
     loaded=$(sed -n 2p "$(transcript)")
     [[ "$loaded" == *"Ioaded by: "*"</b>" ]] || fail "no loaded line: $loaded"
     ((${#loaded} <= 70 + 749)) || fail "the loaded line is ${#loaded} bytes long"
-    close_mark
+    click_close_mark
     ;;
   long-value)
     value=$(printf 'v%.0s' {1..800})
     set_profile "$value"
     loads
     { line_by; line_loaded "${value:0:749}"; } | expect_bytes "$(transcript)"
-    close_mark
+    click_close_mark
     ;;
   no-section)
     printf '[other]\r\nHANDLE=Jo\r\n' >"$(profile_path)"
     loads
     { line_by; line_loaded ""; } | expect_bytes "$(transcript)"
-    close_mark
+    click_close_mark
     ;;
   read-only-profile)
     set_profile Jo
@@ -86,7 +84,7 @@ case ${1:?case} in
     # Windows refuses the write and Jo stays; Wine run as root lets it through.
     # Either way the main window shows what the file gives back.
     stored=$(sed -n 's/^HANDLE=\(.*\)\r$/\1/p' "$(profile_path)")
-    close_mark
+    click_close_mark
     wait_for_lines "$(transcript)" 4 15
     { line_by; line_loaded Jo; line_by; line_unloaded "$stored"; } | expect_bytes "$(transcript)"
     attrib -r "$(winpath "$(profile_path)")"
@@ -101,8 +99,7 @@ case ${1:?case} in
     [[ "$(window_state Quimbly)" == visible=0* ]] || fail "the main window shows"
     attrib -h "$(winpath "$(profile_path)")"
     find_window '^Form3$'
-    point 70 8  # keys go to the window under the pointer
-    xdotool key alt+F4  # leave the first run
+    alt_f4_at 70 8  # leave the first run
     ;;
   held-profile)
     loads Jo
@@ -110,7 +107,7 @@ case ${1:?case} in
     wait_until 10 grep -q holding "$WORK/hold.log" || fail "could not hold the profile: $(cat "$WORK/hold.log")"
     change_handle_to Al
     quimbly_alive || fail "the utility ended"
-    close_mark
+    click_close_mark
     wait_for_lines "$(transcript)" 4 15
     { line_by; line_loaded Jo; line_by; line_unloaded ""; } | expect_bytes "$(transcript)"
     ;;
@@ -123,11 +120,11 @@ case ${1:?case} in
     printf '%s' "$reason" | xclip -selection clipboard -quiet >/dev/null 2>&1 &
     STARTED_PIDS+=($!)
     click_reason
-    xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9}) ctrl+v
+    clear_box ctrl+v
     click_start
     wait_for_lines "$(transcript)" 5 90
     { line_by; line_loaded Jo; line_started; line_idle; line_time 1 "$reason"; } | expect_bytes "$(transcript)"
-    close_mark
+    click_close_mark
     ;;
   fast-clicks)
     loads Jo
@@ -138,27 +135,25 @@ case ${1:?case} in
     wait_for_lines "$(transcript)" 202 60
     { line_by; line_loaded Jo; for _ in $(seq 100); do line_started; line_stopped; done; } | expect_bytes "$(transcript)"
     [[ "$(window_state Quimbly)" == visible=1* ]] || fail "the main window is gone"
-    close_mark
+    click_close_mark
     ;;
   close-in-pause)
     set_profile Jo
     start_host room
     start_quimbly
-    close_mark
+    click_close_mark
     no_process_left
     sleep 2
     { line_by; line_unloaded Jo; } | expect_bytes "$(transcript)"
     ;;
   system-close)
     loads Jo
-    point 80 40
-    xdotool key alt+F4
+    alt_f4_at 80 40
     no_process_left
     { line_by; line_loaded Jo; line_by; line_unloaded Jo; } | expect_bytes "$(transcript)"
     remove_profile
     start_quimbly first-run
-    point 70 8
-    xdotool key alt+F4
+    alt_f4_at 70 8
     no_process_left
     [[ $(line_count "$(transcript)") == 4 ]] || fail "closing the first-run dialog posted something"
     ;;
@@ -169,19 +164,17 @@ case ${1:?case} in
     rm -f "${home}qbv1.ini"
     start_host room
     start_quimbly first-run no-appdata
-    click 64 33
-    xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9})
-    xdotool type --delay 30 Jo
-    click 144 32  # "ok"
+    type_first_handle Jo
+    click_first_run_ok
     wait_until 10 test -f "${home}qbv1.ini" || fail "no profile in the user's folder: $(ls "$home")"
     printf '[qbv1]\r\nHANDLE=Jo\r\n' | expect_bytes "${home}qbv1.ini"
-    wait_until 10 find_main_window || fail "the main window did not show after ok"
-    close_mark
+    wait_for_main_window
+    click_close_mark
     no_process_left
     start_quimbly main no-appdata
     wait_for_lines "$(transcript)" 4 15
     { line_by; line_unloaded ""; line_by; line_loaded Jo; } | expect_bytes "$(transcript)"
-    close_mark
+    click_close_mark
     no_process_left
     rm -f "${home}qbv1.ini"
     ;;

@@ -9,7 +9,7 @@ start_host room-hung --hang-seconds 12
 set_profile Jo
 start_quimbly
 box=(97 97 57 19)
-grab $((WIN_X + box[0])) $((WIN_Y + box[1])) "${box[2]}" "${box[3]}" "$WORK/before.rgb"
+take_screenshot $((WIN_X + box[0])) $((WIN_Y + box[1])) "${box[2]}" "${box[3]}" "$WORK/before.rgb"
 
 sleep 2.5  # the start-up pause is over: the by-line is on its way into the hung box
 sent_at=$(date +%s.%N)
@@ -17,7 +17,7 @@ click_reason
 xdotool type --delay 20 "zz"
 
 changed() {
-  grab $((WIN_X + box[0])) $((WIN_Y + box[1])) "${box[2]}" "${box[3]}" "$WORK/after.rgb"
+  take_screenshot $((WIN_X + box[0])) $((WIN_Y + box[1])) "${box[2]}" "${box[3]}" "$WORK/after.rgb"
   ! cmp -s "$WORK/before.rgb" "$WORK/after.rgb"
 }
 wait_until 6 changed || fail "the reason box did not change within 6 s of Start into a hung room"

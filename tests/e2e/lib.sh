@@ -20,6 +20,7 @@ echo "on $(basename "$DESKTOP"): $(basename "$(dirname "$QUIMBLY_EXE")")/quimbly
 
 WORK=$(mktemp -d "$DESKTOP/test.XXXXXX")
 STARTED_PIDS=()
+[[ -z "${E2E_SHOTS:-}" ]] || mkdir -p "$E2E_SHOTS"
 
 cleanup() {
   local pid
@@ -46,29 +47,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine_desktop.sh"
 # the product: should Wine leave it hung at start (seen once, cause unknown),
 # the test says what it saw and gives the host one more start.
 start_host() {
-  launch_host "$@" && return 0
+  launch_host "$HOST_EXE" "$WORK" "$@" && return 0
   kill -0 "$HOST_PID" 2>/dev/null || fail_to_start "the demo host ended before it was ready" "$HOST_PID" "$WORK/host.log"
   describe_start "$HOST_PID" "$WORK/host.log"
   echo "WARNING: the demo host hung at start; starting it once more" >&2
   stop_host
-  launch_host "$@" || fail_to_start "the demo host did not come up, twice" "$HOST_PID" "$WORK/host.log"
+  launch_host "$HOST_EXE" "$WORK" "$@" || fail_to_start "the demo host did not come up, twice" "$HOST_PID" "$WORK/host.log"
 }
-
-# launch_host DOCS [options]: starts the host; true once it is ready, false if
-# it ends first or is not ready within 30 s.
-launch_host() {
-  local docs=$1
-  shift
-  rm -f "$WORK/ready"
-  "$(wine_loader "$HOST_EXE")" "$HOST_EXE" --docs "$docs" --transcript-dir "$(winpath "$WORK")" --ready "$(winpath "$WORK/ready")" "$@" \
-    >>"$WORK/host.log" 2>&1 &
-  HOST_PID=$!
-  STARTED_PIDS+=("$HOST_PID")
-  # A host that ends before it is ready is seen at once, not after the wait.
-  wait_until 30 ready_or_ended "$HOST_PID" "$WORK/ready" || true
-  [[ -e "$WORK/ready" ]]
-}
-ready_or_ended() { [[ -e "$2" ]] || ! kill -0 "$1" 2>/dev/null; }
 
 # fail_to_start WHAT PID LOG: fails, with what a person needs to see why the
 # program did not come up.
@@ -132,37 +117,13 @@ start_announced() {
   wait_for_lines "$(transcript)" 2 10
 }
 
-# change_handle_to HANDLE: File > handle, then the handle typed and Enter;
-# returns once the main window is back.
-change_handle_to() {
-  click 21 69
-  sleep 0.7
-  xdotool key Down Return
-  wait_until 10 find_window '^Form4$' || fail "the change-handle dialog did not show"
-  point 76 33
-  xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9})
-  xdotool type --delay 30 "$1"
-  xdotool key Return
-  wait_gone '^Form4$'
-  wait_until 10 find_main_window || fail "the main window did not come back"
-}
-
 # What the window system says of a window of the utility (by title prefix):
 # "visible=0|1 iconic=0|1 topmost=0|1 rect=l,t,r,b".
 window_state() {
   wine_exe "$PROBES_DIR/window-probe.exe" "$1" 2>/dev/null | tr -d '\r' | sed 's/^.* visible=/visible=/'
 }
 
-quimbly_alive() { kill -0 "$QUIMBLY_PID" 2>/dev/null; }
-
 transcript() { printf '%s/doc%s.txt' "$WORK" "${1:-1}"; }
-line_count() { [[ -f "$1" ]] && wc -l <"$1" || echo 0; }
-has_lines() { (($(line_count "$1") >= $2)); }
-
-# wait_for_lines FILE N SECONDS
-wait_for_lines() {
-  wait_until "$3" has_lines "$1" "$2" || fail "$1 has $(line_count "$1") lines, wanted $2 within $3 s"
-}
 
 # The announcements as the room receives them, one per line, in the system's
 # ANSI code page (see use_codepage). Their fixed text holds the characters
@@ -200,11 +161,8 @@ expect_bytes() {
 # among the run's screenshots for a person to look at.
 shoot() {
   SHOT="$WORK/$1.rgb" SHOT_W=$WIN_W
-  grab "$WIN_X" "$WIN_Y" "$WIN_W" "$WIN_H" "$SHOT"
-  if [[ -n "${E2E_SHOTS:-}" ]]; then
-    mkdir -p "$E2E_SHOTS"
-    convert -size "${WIN_W}x${WIN_H}" -depth 8 "rgb:$SHOT" "$E2E_SHOTS/$1.png"
-  fi
+  take_screenshot "$WIN_X" "$WIN_Y" "$WIN_W" "$WIN_H" "$SHOT"
+  [[ -z "${E2E_SHOTS:-}" ]] || convert -size "${WIN_W}x${WIN_H}" -depth 8 "rgb:$SHOT" "$E2E_SHOTS/$1.png"
 }
 
 # pixel X Y: "R G B" of the last shot at window position X, Y.

@@ -24,12 +24,10 @@ click_start
 wait_for_lines "$(transcript)" 3 15
 click_stop
 wait_for_lines "$(transcript)" 4 15
-click 21 69  # File
-sleep 1.5
+open_file_menu 1.5
 xdotool key Escape
 sleep 1
-click 148 8
-wait_until 30 bash -c "! kill -0 $QUIMBLY_PID 2>/dev/null" || fail "the utility did not end after the close mark"
+close_quimbly 30  # the relay trace slows every call
 { line_by; line_loaded Jo; line_started; line_stopped; line_by; line_unloaded Jo; } | expect_bytes "$(transcript)"
 
 # A relay line: "0024:Call user32.CreateWindowExA(...) ret=00401234".

@@ -9,18 +9,15 @@ source "$(dirname "$0")/lib.sh"
 start_host room
 remove_profile
 start_quimbly first-run
-click 64 33
-xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9})
-xdotool type --delay 30 Jo
-click 144 32  # "ok"
-wait_until 10 find_main_window || fail "the main window did not show after ok"
+type_first_handle Jo
+click_first_run_ok
+wait_for_main_window
 [[ "$WIN_W" == 161 && "$WIN_H" == 121 ]] || fail "main window is ${WIN_W}x${WIN_H}, not 161x121"
 printf '[qbv1]\r\nHANDLE=Jo\r\n' | expect_bytes "$(profile_path)"
 
 reason='<i>out</i> for lunch'
 click_reason
-xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9})
-xdotool type --delay 30 "$reason"
+type_into_box "$reason"
 click_start
 started_at=$(date +%s)
 wait_for_lines "$(transcript)" 1 10
@@ -35,8 +32,7 @@ click_stop
 wait_for_lines "$(transcript)" 5 10
 quimbly_alive || fail "the utility ended"
 
-click 148 8  # the close mark
-wait_until 15 bash -c "! kill -0 $QUIMBLY_PID 2>/dev/null" || fail "the utility did not end after the close mark"
+close_quimbly
 {
   line_started
   line_started

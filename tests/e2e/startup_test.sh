@@ -13,20 +13,17 @@ start_quimbly first-run
 shoot first-run-dialog
 [[ "$(window_state Quimbly)" == visible=0* ]] || fail "the main window shows beside the first-run dialog"
 
-click 64 33  # the entry box takes typing only once clicked
-xdotool key --delay 20 End $(printf 'BackSpace %.0s' {1..9})
-xdotool type --delay 30 Jo
-click 144 32  # "ok"
+type_first_handle Jo
+click_first_run_ok
 wait_until 10 test -f "$(profile_path)" || fail "no profile was written"
 printf '[qbv1]\r\nHANDLE=Jo\r\n' | expect_bytes "$(profile_path)"
-wait_until 10 find_main_window || fail "the main window did not show after ok"
+wait_for_main_window
 [[ "$(window_state Form3)" == visible=0* ]] || fail "the first-run dialog is still shown"
 sleep 2.5
 [[ ! -s "$(transcript)" ]] || fail "the first run posted something"
 
 # Closed in the first run, the main window announces an empty handle.
-click 148 8
-wait_until 15 bash -c "! kill -0 $QUIMBLY_PID 2>/dev/null" || fail "the utility did not end after the close mark"
+close_quimbly
 { line_by; line_unloaded ""; } | expect_bytes "$(transcript)"
 
 # The next start-up finds the profile.

@@ -12,17 +12,18 @@
 set -euo pipefail
 exe=${1:?exe} oldest=${2:?oldest Windows version} list=${3:?import list}
 objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
-die() { echo "FAIL: $*" >&2; exit 1; }
-[[ -f "$exe" ]] || die "no $exe: build the mingw32 and mingw64 presets first"
-[[ -f "$list" ]] || die "no import list $list"
+# shellcheck source=../../scripts/lib/fail.sh
+source "$(dirname "$0")/../../scripts/lib/fail.sh"
+[[ -f "$exe" ]] || fail "no $exe: build the mingw32 and mingw64 presets first"
+[[ -f "$list" ]] || fail "no import list $list"
 
 dump=$("$objdump" -p "$exe")
 magic=$(awk '$1 == "Magic" { print $2 }' <<<"$dump")
 case "$magic:$oldest" in
   010b:4.0) kind=x86 bar="Windows 98 and NT 4.0" ;;
   020b:5.2) kind=x64 bar="Windows XP x64" ;;
-  010b:* | 020b:*) die "$exe: this test knows the 32-bit exe at 4.0 and the 64-bit exe at 5.2, not magic $magic at $oldest" ;;
-  *) die "$exe is not a Windows program (magic $magic)" ;;
+  010b:* | 020b:*) fail "$exe: this test knows the 32-bit exe at 4.0 and the 64-bit exe at 5.2, not magic $magic at $oldest" ;;
+  *) fail "$exe is not a Windows program (magic $magic)" ;;
 esac
 
 # The list as "DLL!Function exe 9x NT source" rows, "W name" for the Unicode
@@ -54,7 +55,7 @@ table=$(awk '
     print key, $3, $4, $5, $6
   }' "$list")
 bad_rows=$(awk '$1 == "E" { sub(/^E /, ""); print }' <<<"$table")
-[[ -z "$bad_rows" ]] || die "$list has rows the test cannot trust:
+[[ -z "$bad_rows" ]] || fail "$list has rows the test cannot trust:
 $bad_rows"
 unicode_on_9x=" $(awk '$1 == "W" { printf "%s ", $2 }' <<<"$table")"
 
@@ -64,7 +65,7 @@ imports=$(awk '
   dll && /^\t[0-9a-f]+\t +[0-9]+ +[^ ]+/ { print dll "!" $3; next }
   dll && /^\t[0-9a-f]+\t +<none> +[0-9a-f]+/ { print dll "!#" $3; next }
   /^ [0-9a-f]+\t/ { dll = "" }' <<<"$dump" | sort -u)
-[[ -n "$imports" ]] || die "found no imports in $exe: the listing is broken"
+[[ -n "$imports" ]] || fail "found no imports in $exe: the listing is broken"
 
 nt_rank() {
   case $1 in

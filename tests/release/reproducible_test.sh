@@ -5,7 +5,8 @@
 #   reproducible_test.sh SOURCE_DIR WORK_DIR
 set -euo pipefail
 src=${1:?source tree} work=${2:?work folder}
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# shellcheck source=../../scripts/lib/fail.sh
+source "$(dirname "$0")/../../scripts/lib/fail.sh"
 
 # Both builds give the zip's files the same commit's date. The exes must be
 # the same without help: the linker would take SOURCE_DATE_EPOCH as their
