@@ -7,6 +7,25 @@
 # shellcheck source=fail.sh
 source "$(dirname "${BASH_SOURCE[0]}")/fail.sh"
 
+# The programs a script started in the background, each ended by its id.
+STARTED_PIDS=()
+
+# kill_started: ends every program in STARTED_PIDS and waits for each.
+kill_started() {
+  local pid
+  for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${STARTED_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+}
+
+# end_run: a script's exit trap when it has a prefix (and an Xvfb) of its own:
+# what it started, then the prefix's Wine server and the Xvfb.
+end_run() {
+  trap - INT TERM EXIT
+  kill_started
+  [[ -z "${WINEPREFIX:-}" ]] || wineserver -k 2>/dev/null || true
+  [[ -z "${XVFB_PID:-}" ]] || kill "$XVFB_PID" 2>/dev/null || true
+}
+
 # A Unix path as the Windows programs see it (Wine maps / to Z:).
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 

@@ -19,17 +19,15 @@ source "$DESKTOP/env"
 echo "on $(basename "$DESKTOP"): $(basename "$(dirname "$QUIMBLY_EXE")")/quimbly.exe beside $(basename "$(dirname "$HOST_EXE")")/demo-host.exe${WINDOWS_VERSION:+, Windows $WINDOWS_VERSION}${CODEPAGE:+, code page $CODEPAGE}"
 
 WORK=$(mktemp -d "$DESKTOP/test.XXXXXX")
-STARTED_PIDS=()
 [[ -z "${E2E_SHOTS:-}" ]] || mkdir -p "$E2E_SHOTS"
 
+# shellcheck source=../../scripts/lib/wine_desktop.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine_desktop.sh"
+
+# The desktop is shared with later tests: its Wine server and Xvfb stay.
 cleanup() {
   local pid
-  for pid in "${STARTED_PIDS[@]}"; do
-    kill "$pid" 2>/dev/null || true
-  done
-  for pid in "${STARTED_PIDS[@]}"; do
-    wait "$pid" 2>/dev/null || true
-  done
+  kill_started
   # Whatever these programs started in turn goes too, so no later test meets it.
   for pid in $(prefix_processes '(quimbly|demo-host|profile-probe)\.exe'); do
     kill "$pid" 2>/dev/null || true
@@ -38,9 +36,6 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM  # a killed test still ends what it started
-
-# shellcheck source=../../scripts/lib/wine_desktop.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine_desktop.sh"
 
 # start_host DOCS [more demo-host options]: the demo host with those documents;
 # document k's transcript is $WORK/doc<k>.txt. The host is our stand-in, not
