@@ -1,5 +1,7 @@
 #include "mainwindow/announcements.h"
 
+#include <cstddef>
+
 namespace quimbly::mainwindow {
 namespace {
 

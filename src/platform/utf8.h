@@ -3,6 +3,7 @@
 // conversion is not documented for Windows 95 and 98.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>

@@ -1,6 +1,7 @@
 #include "platform/sim/profile_format.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <vector>
 
 namespace quimbly::platform::sim::profile_format {

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 #include "platform/utf8.h"
 
 namespace quimbly::platform::win32 {

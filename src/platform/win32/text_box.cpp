@@ -1,5 +1,6 @@
 #include "platform/win32/text_box.h"
 
+#include <cstddef>
 #include <string>
 
 #include "platform/win32/colours.h"
