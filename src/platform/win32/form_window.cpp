@@ -41,8 +41,7 @@ FormWindow::FormWindow(const FormLayout& layout, FormEvents& events, const FormR
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources.smallIcon));
   }
   BuildControls(resources);
-  // The window of each control Tab stops at (HWND is a pointer, so Find gives what it points at).
-  for (const ControlLayout* c : TabOrder(layout)) tabOrder_.push_back(&Find(c->name, &Control::window));
+  for (const ControlLayout* c : TabOrder(layout)) tabOrder_.push_back(Find(c->name, &Control::window));
 }
 
 void FormWindow::BuildControls(const FormResources& resources) {
@@ -89,15 +88,15 @@ FormWindow::~FormWindow() {
 
 // Control names come from the fixed layout tables, so a miss is a programming error.
 template <typename T>
-T& FormWindow::Find(std::string_view name, T* Control::*slot) const {
+T FormWindow::Find(std::string_view name, T Control::*slot) const {
   for (const Control& c : controls_) {
-    if (c.name == name && c.*slot != nullptr) return *(c.*slot);
+    if (c.name == name && c.*slot != nullptr) return c.*slot;
   }
   Fatal(std::string(layout_.name) + " has no control " + std::string(name) + " of the kind asked for.");
 }
 
 Surface& FormWindow::ContainerOf(const ControlLayout& control) {
-  return control.container.empty() ? *this : Find(control.container, &Control::surface);
+  return control.container.empty() ? *this : *Find(control.container, &Control::surface);
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -44,12 +44,12 @@ class FormWindow final : public Surface, public platform::Form {
   float Left() const override;
   void SetLeft(float twips) override;
 
-  platform::Label& Label(std::string_view name) override { return Find(name, &Control::label); }
-  platform::TextBox& TextBox(std::string_view name) override { return Find(name, &Control::textBox); }
-  platform::Timer& Timer(std::string_view name) override { return Find(name, &Control::timer); }
-  platform::PictureBox& PictureBox(std::string_view name) override { return Find(name, &Control::pictureBox); }
-  platform::MenuItem& MenuItem(std::string_view name) override { return Find(name, &Control::menuItem); }
-  platform::Menu& Menu(std::string_view name) override { return Find(name, &Control::menu); }
+  platform::Label& Label(std::string_view name) override { return *Find(name, &Control::label); }
+  platform::TextBox& TextBox(std::string_view name) override { return *Find(name, &Control::textBox); }
+  platform::Timer& Timer(std::string_view name) override { return *Find(name, &Control::timer); }
+  platform::PictureBox& PictureBox(std::string_view name) override { return *Find(name, &Control::pictureBox); }
+  platform::MenuItem& MenuItem(std::string_view name) override { return *Find(name, &Control::menuItem); }
+  platform::Menu& Menu(std::string_view name) override { return *Find(name, &Control::menu); }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -69,8 +69,9 @@ class FormWindow final : public Surface, public platform::Form {
     HWND window = nullptr;
   };
 
+  // What the named control holds in that slot; never null.
   template <typename T>
-  T& Find(std::string_view name, T* Control::*slot) const;
+  T Find(std::string_view name, T Control::*slot) const;
   Surface& ContainerOf(const ControlLayout& control);
   void BuildControls(const FormResources& resources);
   void MoveFocus(bool backwards);
