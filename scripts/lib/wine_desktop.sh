@@ -56,6 +56,11 @@ find_window() {
 
 find_main_window() { find_window '^Quimbly'; }
 
+# Gestures name the pixel they go to as it lies at 96 DPI; on a display of
+# another DPI (DPI in the environment) the windows are laid out larger, and
+# the gesture goes to the same spot at that scale (rounded, a half up).
+at_scale() { echo $(((2 * $1 * ${DPI:-96} + 96) / 192)); }
+
 # A left click at pixel x, y of the window last found, through the X server.
 click() {
   point "$1" "$2"
@@ -65,7 +70,7 @@ click() {
 # Puts the pointer at pixel x, y of the window last found. (xdotool's --sync
 # would wait for a motion that never comes when the pointer is there already.)
 point() {
-  xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2))
+  xdotool mousemove $((WIN_X + $(at_scale "$1"))) $((WIN_Y + $(at_scale "$2")))
 }
 
 # take_screenshot X Y WIDTH HEIGHT FILE: that rectangle of the screen, in the

@@ -9,10 +9,6 @@
 
 namespace quimbly::platform {
 
-inline constexpr int kTwipsPerPixel = 15;
-
-constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
-
 // Colours are 0x00BBGGRR; 0x800000nn names colour nn of the system's scheme.
 using Colour = std::uint32_t;
 inline constexpr Colour kSchemeWindowBackground = 0x80000005;
@@ -41,7 +37,8 @@ struct TwipsRect {
 
 inline constexpr int kNoTabStop = -1;
 
-// Pictures a picture box can show, drawn unscaled at the top-left of its inner area.
+// Pictures a picture box can show at the top-left of its inner area, drawn
+// at the display's scale (see pictures.h).
 enum class Picture { None, Panel };
 
 struct ControlLayout {

@@ -16,7 +16,7 @@ case ${1:?case} in
     open_file_menu
     [[ -z "${E2E_SHOTS:-}" ]] || take_screenshot 0 0 300 200 "$E2E_SHOTS/file-menu.png"
     choose_change_handle
-    [[ "$WIN_W" == 153 && "$WIN_H" == 43 ]] || fail "change-handle dialog is ${WIN_W}x${WIN_H}, not 153x43"
+    expect_window_size 153 43 "change-handle dialog"
     shoot change-handle-dialog
     [[ ! -e "$(profile_path)" ]] || fail "the profile is still there"
     [[ "$(window_state Quimbly)" == visible=0* ]] || fail "the main window is still shown"

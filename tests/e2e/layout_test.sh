@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 
 start_host room
 start_announced Jo
-[[ "$WIN_W" == 161 && "$WIN_H" == 121 ]] || fail "main window is ${WIN_W}x${WIN_H}, not 161x121"
+expect_window_size 161 121 "main window"
 sleep 0.5
 shoot main-window
 

@@ -16,7 +16,7 @@ desktop=${desktop#id:}
 DESKTOP=$E2E_STATE/desktop-${desktop%%,*}
 # shellcheck source=/dev/null
 source "$DESKTOP/env"
-echo "on $(basename "$DESKTOP"): $(basename "$(dirname "$QUIMBLY_EXE")")/quimbly.exe beside $(basename "$(dirname "$HOST_EXE")")/demo-host.exe${WINDOWS_VERSION:+, Windows $WINDOWS_VERSION}${CODEPAGE:+, code page $CODEPAGE}"
+echo "on $(basename "$DESKTOP"): $(basename "$(dirname "$QUIMBLY_EXE")")/quimbly.exe beside $(basename "$(dirname "$HOST_EXE")")/demo-host.exe${WINDOWS_VERSION:+, Windows $WINDOWS_VERSION}${CODEPAGE:+, code page $CODEPAGE}${DPI:+, $DPI DPI}"
 
 WORK=$(mktemp -d "$DESKTOP/test.XXXXXX")
 [[ -z "${E2E_SHOTS:-}" ]] || mkdir -p "$E2E_SHOTS"
@@ -112,6 +112,14 @@ start_announced() {
   wait_for_lines "$(transcript)" 2 10
 }
 
+# expect_window_size WIDTH HEIGHT WHAT: the window last found measures that
+# at 96 DPI, or as much more as the display's DPI lays it out larger.
+expect_window_size() {
+  local width height
+  width=$(at_scale "$1") height=$(at_scale "$2")
+  [[ "$WIN_W" == "$width" && "$WIN_H" == "$height" ]] || fail "$3 is ${WIN_W}x${WIN_H}, not ${width}x${height}"
+}
+
 # What the window system says of a window of the utility (by title prefix):
 # "visible=0|1 iconic=0|1 topmost=0|1 rect=l,t,r,b".
 window_state() {
@@ -184,17 +192,19 @@ expect_region() {
 
 # expect_banner LEFT TOP COLUMNS WIDTH_TWIPS ROW_FIRST ROW_LAST [COLUMN_LAST]:
 # the banner's drawing area starts at window pixel LEFT, TOP in the last
-# shot; every column shows the colour of the last strip (10 twips apart)
-# that starts in it, worked out here from the gradient's definition.
+# shot; every column shows the colour of the last strip (10 twips apart, at
+# the display's DPI) that starts in it or before it, worked out here from the
+# gradient's definition.
 expect_banner() {
   local left=$1 top=$2 columns=$3 width=$4 first=$5 last=$6 upto=${7:-$(($3 - 1))}
   local wrong
   wrong=$(od -An -v -tu1 -w3 "$SHOT" | awk -v w="$SHOT_W" -v left="$left" -v top="$top" -v cols="$columns" \
-    -v width="$width" -v first="$first" -v last="$last" -v upto="$upto" '
+    -v width="$width" -v first="$first" -v last="$last" -v upto="$upto" -v dpi="${DPI:-96}" '
     BEGIN {
       half = width / 2; strips = int(width / 8)
-      for (k = 0; k <= strips; k++) { p = int(10 * k / 15); if (p < cols) strip[p] = k }
+      for (k = 0; k <= strips; k++) { p = int(10 * k * dpi / 1440); if (p < cols) strip[p] = k }
       for (p = 0; p < cols; p++) {
+        if (!(p in strip)) strip[p] = strip[p - 1]
         c = 4 * strip[p]
         want[p] = int(255 - 255 * c / half + 0.5) " " int(255 - 100 * c / half + 0.5) " 255"
       }
@@ -212,12 +222,14 @@ paint_passes() { grep -ac "Paint $1\\\\n" "$WORK/quimbly.log" || true; }
 
 # --- The system the programs see ---------------------------------------------
 # A test's environment may ask for an older Windows (WINDOWS_VERSION: win98,
-# nt40) or another ANSI code page (CODEPAGE: 1252, 1250, 1251), so that any
-# script runs unchanged under either. The version lives in the registry of the
-# desktop's prefix, which later tests share, and the keyboard (put_on_keyboard)
-# in its X server: the test's end puts both back. A test killed before its end
-# leaves a note, and the next test on the desktop puts them back first.
+# nt40), another ANSI code page (CODEPAGE: 1252, 1250, 1251) or a display of
+# another DPI (DPI: 120, 144...), so that any script runs unchanged under
+# either. The version and the DPI live in the registry of the desktop's
+# prefix, which later tests share, and the keyboard (put_on_keyboard) in its X
+# server: the test's end puts them back. A test killed before its end leaves a
+# note, and the next test on the desktop puts them back first.
 VERSION_NOTE=$DESKTOP/windows-version.set
+DPI_NOTE=$DESKTOP/dpi.set
 KEYMAP_NOTE=$DESKTOP/keymap.xkb
 HISTORIC_AWAY=$WINEPREFIX/drive_c/windows/system.away
 
@@ -235,6 +247,10 @@ restore_desktop() {
   if [[ -e "$VERSION_NOTE" ]]; then
     "$WINE64" reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null 2>&1 || true
     rm -f "$VERSION_NOTE"
+  fi
+  if [[ -e "$DPI_NOTE" ]]; then
+    "$WINE64" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
+    rm -f "$DPI_NOTE"
   fi
   if [[ -e "$KEYMAP_NOTE" ]]; then
     xkbcomp -w0 "$KEYMAP_NOTE" "$DISPLAY" 2>/dev/null || true
@@ -256,6 +272,20 @@ use_windows_version() {
   reported=$("$WINE64" cmd /c ver 2>/dev/null | tr -d '\r' | grep -m1 'Windows' || true)
   [[ "$reported" == *"Windows $want"* ]] || fail "WINDOWS_VERSION=$1, but Wine reports '$reported'"
   echo "Wine reports $reported"
+}
+
+# use_dpi DPI: the dots per inch of the display, as every Wine program
+# started from now on sees it (Wine reads it from the user's LogPixels, as
+# Windows' "Large fonts" and scaling settings set it). Checked through what
+# the fit probe sees.
+use_dpi() {
+  local seen
+  touch "$DPI_NOTE"
+  "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 ||
+    fail "could not set the display's DPI to $1"
+  seen=$(wine_exe "$PROBES_DIR/fit-probe.exe" 2>/dev/null | tr -d '\r' | sed -n 's/^dpi=//p' || true)
+  [[ "$seen" == "$1" ]] || fail "DPI=$1, but programs see '$seen'"
+  echo "programs see $seen DPI"
 }
 
 # use_codepage CODEPAGE: the ANSI code page of every Wine program started from
@@ -347,3 +377,4 @@ pe_image() {
 restore_desktop
 [[ -z "${WINDOWS_VERSION:-}" ]] || use_windows_version "$WINDOWS_VERSION"
 [[ -z "${CODEPAGE:-}" ]] || use_codepage "$CODEPAGE"
+[[ -z "${DPI:-}" ]] || use_dpi "$DPI"

@@ -12,7 +12,7 @@ start_quimbly first-run
 type_first_handle Jo
 click_first_run_ok
 wait_for_main_window
-[[ "$WIN_W" == 161 && "$WIN_H" == 121 ]] || fail "main window is ${WIN_W}x${WIN_H}, not 161x121"
+expect_window_size 161 121 "main window"
 printf '[qbv1]\r\nHANDLE=Jo\r\n' | expect_bytes "$(profile_path)"
 
 reason='<i>out</i> for lunch'

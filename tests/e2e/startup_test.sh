@@ -9,7 +9,7 @@ source "$(dirname "$0")/lib.sh"
 start_host room
 remove_profile
 start_quimbly first-run
-[[ "$WIN_W" == 153 && "$WIN_H" == 44 ]] || fail "first-run dialog is ${WIN_W}x${WIN_H}, not 153x44"
+expect_window_size 153 44 "first-run dialog"
 shoot first-run-dialog
 [[ "$(window_state Quimbly)" == visible=0* ]] || fail "the main window shows beside the first-run dialog"
 
@@ -47,7 +47,7 @@ from_x=$WIN_X from_y=$WIN_Y
 point 60 8
 xdotool mousedown 1
 for step in $(seq 10); do
-  xdotool mousemove --sync $((from_x + 60 + step * 20)) $((from_y + 8 + step * 15))
+  xdotool mousemove --sync $((from_x + $(at_scale 60) + step * 20)) $((from_y + $(at_scale 8) + step * 15))
   sleep 0.12
 done
 xdotool mouseup 1

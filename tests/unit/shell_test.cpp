@@ -1,8 +1,6 @@
 // The gradient banner's strips, the four windows' layout tables and handler
 // bindings, and Pause and SlideOut on the simulator's virtual clock.
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 #include "shell/banner.h"
@@ -126,32 +124,6 @@ TEST(Layouts, EachTableHoldsToItsOwnRules) {
   EXPECT_EQ(order(Form1Layout()), (Names{"Picture1", "Picture2", "Text1"}));
   EXPECT_EQ(order(Form3Layout()), (Names{"Picture1", "Text1"}));
   EXPECT_EQ(order(Form4Layout()), (Names{"Text1", "Picture1"}));
-}
-
-// The panel image's pixel under the middle of each click area, read from the
-// bitmap itself: 24-bit, rows bottom-up, each padded to four bytes.
-TEST(Layouts, ClickAreasLieOverThePanelImagesButtons) {
-  std::ifstream file(QUIMBLY_SOURCE_DIR "/assets/panel.bmp", std::ios::binary);
-  const std::string bmp((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  ASSERT_GT(bmp.size(), 54u);
-  const auto number = [&](std::size_t at) {
-    return static_cast<int>(static_cast<unsigned char>(bmp[at]) | static_cast<unsigned char>(bmp[at + 1]) << 8);
-  };
-  const int offset = number(10), width = number(18), height = number(22), stride = (width * 3 + 3) / 4 * 4;
-  const ControlLayout* panel = FindControl(Form1Layout(), "Picture1");
-  ASSERT_EQ(panel->picture, Picture::Panel);
-  for (const char* hotspot : {"Label3", "Label4", "Label5"}) {
-    SCOPED_TRACE(hotspot);
-    const TwipsRect& r = FindControl(Form1Layout(), hotspot)->twips;
-    const int x = TwipsToPixels(r.left + r.width / 2), y = TwipsToPixels(r.top + r.height / 2);
-    ASSERT_TRUE(x < width && y < height);
-    const std::size_t at = static_cast<std::size_t>(offset + (height - 1 - y) * stride + x * 3);
-    const int blue = static_cast<unsigned char>(bmp[at]), green = static_cast<unsigned char>(bmp[at + 1]),
-              red = static_cast<unsigned char>(bmp[at + 2]);
-    // Buttons are steel with grey-scale lettering; the globe behind them is blue.
-    EXPECT_TRUE(Rgb(red, green, blue) == Rgb(65, 145, 187) || (red == green && green == blue))
-        << red << " " << green << " " << blue;
-  }
 }
 
 // A handler bound to what the layout lacks stops the program as the form

@@ -1,9 +1,9 @@
 #include "platform/sim/form.h"
 
 #include <algorithm>
-#include <cmath>
 #include <stdexcept>
 
+#include "platform/display_scale.h"
 #include "platform/sim/toolkit.h"
 
 namespace quimbly::platform::sim {
@@ -92,7 +92,8 @@ void SimForm::Show() {
 
 // The system places windows on whole pixels; what is read back is that place.
 void SimForm::SetLeft(float twips) {
-  left_ = static_cast<float>(std::lround(twips / kTwipsPerPixel) * kTwipsPerPixel);
+  const DisplayScale standard;
+  left_ = standard.Twips(standard.Pixels(twips));
 }
 
 template <typename T>

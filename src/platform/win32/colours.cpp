@@ -7,10 +7,9 @@ COLORREF Resolve(Colour colour) {
   return static_cast<COLORREF>(colour);
 }
 
-RECT PixelBounds(const TwipsRect& twips) {
-  const int left = TwipsToPixels(twips.left);
-  const int top = TwipsToPixels(twips.top);
-  return {left, top, left + TwipsToPixels(twips.width), top + TwipsToPixels(twips.height)};
+RECT PixelBounds(const TwipsRect& twips, const DisplayScale& scale) {
+  const PixelRect r = scale.Rect(twips);
+  return {r.left, r.top, r.right, r.bottom};
 }
 
 }  // namespace quimbly::platform::win32

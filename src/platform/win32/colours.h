@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/display_scale.h"
 #include "platform/layout.h"
 
 namespace quimbly::platform::win32 {
@@ -9,7 +10,7 @@ namespace quimbly::platform::win32 {
 // A stored colour as GDI takes it; scheme colours come from the system's scheme.
 COLORREF Resolve(Colour colour);
 
-// Twips to pixels, for a control's rectangle inside its container.
-RECT PixelBounds(const TwipsRect& twips);
+// A control's rectangle inside its container, in pixels at the scale.
+RECT PixelBounds(const TwipsRect& twips, const DisplayScale& scale);
 
 }  // namespace quimbly::platform::win32

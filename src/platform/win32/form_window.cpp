@@ -1,27 +1,37 @@
 #include "platform/win32/form_window.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <string>
 
 #include "platform/win32/colours.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/fatal.h"
 #include "platform/win32/text.h"
 
 namespace quimbly::platform::win32 {
 namespace {
 
+// WM_DPICHANGED, sent from Windows 8.1 on; named here, as headers that
+// target older Windows leave it out.
+constexpr UINT kDpiChanged = 0x02E0;
+
 DWORD FormStyle(const FormLayout& layout) {
   return layout.borderless ? WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX : WS_OVERLAPPEDWINDOW;
 }
 
-// The outer rectangle for the layout's client size. A popup given
-// CW_USEDEFAULT goes where the window system places popups.
-RECT FormBounds(const FormLayout& layout) {
-  RECT r{0, 0, TwipsToPixels(layout.clientWidth), TwipsToPixels(layout.clientHeight)};
+// The outer size for the layout's client size at the scale.
+SIZE FormSize(const FormLayout& layout, const DisplayScale& scale) {
+  const PixelRect client = scale.Rect({0, 0, layout.clientWidth, layout.clientHeight});
+  RECT r{0, 0, client.right, client.bottom};
   AdjustWindowRectEx(&r, FormStyle(layout), FALSE, 0);
-  return {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + (r.right - r.left), CW_USEDEFAULT + (r.bottom - r.top)};
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+// A popup given CW_USEDEFAULT goes where the window system places popups.
+RECT FormBounds(const FormLayout& layout, const DisplayScale& scale) {
+  const SIZE size = FormSize(layout, scale);
+  return {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + size.cx, CW_USEDEFAULT + size.cy};
 }
 
 }  // namespace
@@ -29,11 +39,11 @@ RECT FormBounds(const FormLayout& layout) {
 FormWindow::FormWindow(const FormLayout& layout, FormEvents& events, const FormResources& resources)
     : Surface(layout.name,
               SurfaceStyle{.style = FormStyle(layout),
-                           .bounds = FormBounds(layout),
+                           .bounds = FormBounds(layout, DisplayScale(SystemDpi())),
                            .parent = layout.showInTaskbar ? nullptr : resources.owner,
                            .background = Resolve(layout.background),
                            .title = ToCodePage(layout.caption)},
-              events),
+              events, resources.pictures),
       layout_(layout),
       menus_(layout.menus, events) {
   if (layout.programIcon) {
@@ -42,6 +52,7 @@ FormWindow::FormWindow(const FormLayout& layout, FormEvents& events, const FormR
   }
   BuildControls(resources);
   for (const ControlLayout* c : TabOrder(layout)) tabOrder_.push_back(Find(c->name, &Control::window));
+  LayOutAt(WindowDpi(hwnd()));
 }
 
 void FormWindow::BuildControls(const FormResources& resources) {
@@ -51,14 +62,14 @@ void FormWindow::BuildControls(const FormResources& resources) {
         const DWORD frame = c.edge == Edge::Flat ? WS_BORDER : 0;
         const DWORD tabStop = TakesFocus(c) ? WS_TABSTOP : 0;
         auto& box = pictures_.emplace_back(std::make_unique<PictureBoxWindow>(
-            c.name,
+            c,
             SurfaceStyle{.style = WS_CHILD | WS_VISIBLE | frame | tabStop,
-                         .bounds = PixelBounds(c.twips),
+                         .bounds = {},
                          .parent = ContainerOf(c).hwnd(),
                          .background = Resolve(c.back),
                          .title = "",
-                         .picture = c.picture == Picture::Panel ? resources.panel : nullptr},
-            Events()));
+                         .picture = c.picture},
+            Events(), resources.pictures));
         controls_.push_back({.name = c.name, .pictureBox = box.get(), .surface = box.get(), .window = box->hwnd()});
         break;
       }
@@ -80,6 +91,19 @@ void FormWindow::BuildControls(const FormResources& resources) {
   for (const MenuLayout& m : layout_.menus) {
     controls_.push_back({.name = m.name, .menuItem = menus_.Item(m.name), .menu = menus_.Menu(m.name)});
   }
+}
+
+// Containers before what they hold, so a label's place is always inside its
+// container's new size; the font goes only once nothing draws with it.
+void FormWindow::LayOutAt(int dpi) {
+  scale_ = DisplayScale(dpi);
+  auto font = std::make_unique<UiFont>(dpi);
+  const SIZE size = FormSize(layout_, scale_);
+  SetWindowPos(hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Surface::LayOut(scale_, font->handle());
+  for (const auto& box : pictures_) box->LayOut(scale_, font->handle());
+  for (const auto& box : textBoxes_) box->LayOut(scale_, font->handle());
+  font_ = std::move(font);
 }
 
 FormWindow::~FormWindow() {
@@ -106,6 +130,14 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (timer->Id() == wParam && timer->Enabled()) Events().Raise(timer->Name(), Event::Timer);
       }
       return 0;
+    case kDpiChanged: {
+      // Windows suggests where the window goes on the new display; its size
+      // is the layout's at the new DPI.
+      if (const int dpi = LOWORD(wParam); dpi != scale_.Dpi()) LayOutAt(dpi);
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case kTabMessage:
       MoveFocus(wParam != 0);
       return 1;
@@ -142,13 +174,13 @@ WindowHandle FormWindow::hWnd() const { return reinterpret_cast<WindowHandle>(hw
 float FormWindow::Left() const {
   RECT r;
   GetWindowRect(hwnd(), &r);
-  return static_cast<float>(r.left * kTwipsPerPixel);
+  return scale_.Twips(r.left);
 }
 
 void FormWindow::SetLeft(float twips) {
   RECT r;
   GetWindowRect(hwnd(), &r);
-  const int x = static_cast<int>(std::lround(twips / kTwipsPerPixel));
+  const int x = scale_.Pixels(twips);
   SetWindowPos(hwnd(), nullptr, x, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -8,12 +8,15 @@
 #include <memory>
 #include <vector>
 
+#include "platform/display_scale.h"
 #include "platform/toolkit.h"
 #include "platform/win32/menu_tree.h"
+#include "platform/win32/picture_cache.h"
 #include "platform/win32/picture_box_window.h"
 #include "platform/win32/surface.h"
 #include "platform/win32/text_box.h"
 #include "platform/win32/timer.h"
+#include "platform/win32/ui_font.h"
 
 namespace quimbly::platform::win32 {
 
@@ -22,10 +25,10 @@ namespace quimbly::platform::win32 {
 inline constexpr UINT kTabMessage = WM_APP + 1;
 
 // What every form shares: the hidden owner that keeps forms off the taskbar,
-// and the two images.
+// the pictures and the program's icon.
 struct FormResources {
   HWND owner;
-  HBITMAP panel;
+  PictureCache& pictures;
   HICON bigIcon;
   HICON smallIcon;
 };
@@ -74,9 +77,15 @@ class FormWindow final : public Surface, public platform::Form {
   T Find(std::string_view name, T Control::*slot) const;
   Surface& ContainerOf(const ControlLayout& control);
   void BuildControls(const FormResources& resources);
+  // Sizes the form and places every control at the DPI, in the font of that
+  // DPI: once when the form is made, and again when Windows moves it to a
+  // display of another DPI.
+  void LayOutAt(int dpi);
   void MoveFocus(bool backwards);
 
   const FormLayout& layout_;
+  DisplayScale scale_;
+  std::unique_ptr<UiFont> font_;
   MenuTree menus_;
   // Declared after the form's own window, so they go before it: children first.
   std::vector<std::unique_ptr<PictureBoxWindow>> pictures_;

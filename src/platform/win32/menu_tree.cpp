@@ -1,10 +1,11 @@
 #include "platform/win32/menu_tree.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <string>
 
+#include "platform/display_scale.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/text.h"
 
 namespace quimbly::platform::win32 {
@@ -54,7 +55,7 @@ class MenuTree::Entry final : public platform::MenuItem, public platform::Menu {
 
   void PopUp(const Form& over, float xTwips) override {
     const HWND window = reinterpret_cast<HWND>(over.hWnd());
-    POINT at{static_cast<LONG>(std::lround(xTwips / kTwipsPerPixel)), 0};
+    POINT at{DisplayScale(WindowDpi(window)).Pixels(xTwips), 0};
     ClientToScreen(window, &at);
     POINT pointer;
     GetCursorPos(&pointer);

@@ -1,6 +1,7 @@
 #include "platform/win32/picture_box_window.h"
 
-#include "platform/win32/box_raster.h"
+#include "platform/box_raster.h"
+#include "platform/win32/colours.h"
 
 namespace quimbly::platform::win32 {
 
@@ -26,16 +27,12 @@ void PictureBoxWindow::SetAutoRedraw(bool on) {
   }
 }
 
-float PictureBoxWindow::Width() const {
-  RECT r;
-  GetWindowRect(hwnd(), &r);
-  return static_cast<float>((r.right - r.left) * kTwipsPerPixel);
-}
-
-float PictureBoxWindow::Height() const {
-  RECT r;
-  GetWindowRect(hwnd(), &r);
-  return static_cast<float>((r.bottom - r.top) * kTwipsPerPixel);
+void PictureBoxWindow::LayOut(const DisplayScale& scale, HFONT font) {
+  if (!(scale == scale_)) SetAutoRedraw(false);
+  scale_ = scale;
+  const RECT r = PixelBounds(layout_.twips, scale);
+  SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  Surface::LayOut(scale, font);
 }
 
 // Only the pen the banners use is drawn: solid, inside the frame, copying.
@@ -46,7 +43,7 @@ void PictureBoxWindow::Box(float x1, float y1, float x2, float y2, Colour colour
   HDC dc = autoRedraw_ ? imageDc_ : target_;
   if (dc == nullptr) return;
   HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(colour));
-  for (const PixelRect& r : InsideFrameBox(x1, y1, x2, y2, drawWidth_)) {
+  for (const PixelRect& r : InsideFrameBox(x1, y1, x2, y2, drawWidth_, scale_)) {
     const RECT fill{r.left, r.top, r.right, r.bottom};
     FillRect(dc, &fill, brush);
   }

@@ -11,22 +11,30 @@ namespace quimbly::platform::win32 {
 
 class PictureBoxWindow final : public Surface, public platform::PictureBox {
  public:
-  PictureBoxWindow(std::string_view name, const SurfaceStyle& style, FormEvents& events)
-      : Surface(name, style, events) {}
+  PictureBoxWindow(const ControlLayout& layout, const SurfaceStyle& style, FormEvents& events,
+                   PictureCache& pictures)
+      : Surface(layout.name, style, events, pictures), layout_(layout) {}
   ~PictureBoxWindow() override { SetAutoRedraw(false); }
+
+  // Moves the box within its container, to its place at the scale; a drawing
+  // made at another scale is dropped, and the box's Paint makes it anew.
+  void LayOut(const DisplayScale& scale, HFONT font) override;
 
   void SetAutoRedraw(bool on) override;
   void SetDrawStyle(int style) override { drawStyle_ = style; }
   void SetDrawMode(int mode) override { drawMode_ = mode; }
   void SetDrawWidth(int pixels) override { drawWidth_ = pixels; }
-  float Width() const override;
-  float Height() const override;
+  // The laid-out size, whatever the scale: the drawing's arithmetic stays in twips.
+  float Width() const override { return static_cast<float>(layout_.twips.width); }
+  float Height() const override { return static_cast<float>(layout_.twips.height); }
   void Box(float x1, float y1, float x2, float y2, Colour colour) override;
 
  protected:
   void PaintUnderLabels(HDC dc) override;
 
  private:
+  const ControlLayout& layout_;
+  DisplayScale scale_;
   // What drawing goes to: the persistent image, or the screen during Paint.
   HDC target_ = nullptr;
   bool autoRedraw_ = false;

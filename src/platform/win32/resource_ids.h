@@ -2,4 +2,3 @@
 #pragma once
 
 #define QUIMBLY_ICON 1
-#define QUIMBLY_PANEL_BITMAP 2

@@ -6,14 +6,25 @@
 
 namespace quimbly::platform::win32 {
 
-Surface::Surface(std::string_view name, const SurfaceStyle& style, FormEvents& events)
-    : name_(name), events_(events), background_(CreateSolidBrush(style.background)), picture_(style.picture) {
+Surface::Surface(std::string_view name, const SurfaceStyle& style, FormEvents& events, PictureCache& pictures)
+    : name_(name),
+      events_(events),
+      background_(CreateSolidBrush(style.background)),
+      pictures_(pictures),
+      pictureKind_(style.picture) {
   Create(0, std::string(style.title).c_str(), style.style | WS_CLIPCHILDREN, style.bounds, style.parent);
 }
 
 WindowlessLabel& Surface::AddLabel(const ControlLayout& layout) {
   labels_.push_back(std::make_unique<WindowlessLabel>(layout, hwnd()));
   return *labels_.back();
+}
+
+void Surface::LayOut(const DisplayScale& scale, HFONT font) {
+  font_ = font;
+  picture_ = pictures_.At(pictureKind_, scale);
+  for (const auto& label : labels_) label->LayOut(scale);
+  InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 LRESULT Surface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -25,7 +36,7 @@ LRESULT Surface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd(), &ps);
       PaintUnderLabels(dc);
-      for (const auto& label : labels_) label->Paint(dc);
+      for (const auto& label : labels_) label->Paint(dc, font_);
       EndPaint(hwnd(), &ps);
       return 0;
     }

@@ -9,7 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/display_scale.h"
 #include "platform/toolkit.h"
+#include "platform/win32/picture_cache.h"
 #include "platform/win32/window.h"
 #include "platform/win32/windowless_label.h"
 
@@ -21,14 +23,17 @@ struct SurfaceStyle {
   HWND parent;
   COLORREF background;
   std::string_view title;  // in the system's code page
-  HBITMAP picture = nullptr;  // drawn unscaled at the top-left; owned by the caller
+  Picture picture = Picture::None;  // drawn at the top-left, at the surface's scale
 };
 
 class Surface : public Window {
  public:
-  Surface(std::string_view name, const SurfaceStyle& style, FormEvents& events);
+  Surface(std::string_view name, const SurfaceStyle& style, FormEvents& events, PictureCache& pictures);
 
   WindowlessLabel& AddLabel(const ControlLayout& layout);
+  // Lays the labels and the picture out at the scale, in that scale's font,
+  // and draws the surface anew.
+  virtual void LayOut(const DisplayScale& scale, HFONT font);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -49,7 +54,10 @@ class Surface : public Window {
   std::string_view name_;
   FormEvents& events_;
   HBRUSH background_;
-  HBITMAP picture_;
+  PictureCache& pictures_;
+  Picture pictureKind_;
+  HBITMAP picture_ = nullptr;  // owned by the cache
+  HFONT font_ = nullptr;       // owned by the form
   std::vector<std::unique_ptr<WindowlessLabel>> labels_;
   WindowlessLabel* pressedLabel_ = nullptr;
   bool pressedSelf_ = false;

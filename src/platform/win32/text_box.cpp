@@ -11,14 +11,12 @@ namespace quimbly::platform::win32 {
 
 TextBoxControl::TextBoxControl(const ControlLayout& layout, HWND container, FormEvents& events)
     : layout_(layout), events_(events) {
-  const RECT r = PixelBounds(layout.twips);
   const DWORD exStyle = layout.edge == Edge::Sunken ? WS_EX_CLIENTEDGE : 0;
   const DWORD frame = layout.edge == Edge::Flat ? WS_BORDER : 0;
   hwnd_ = CreateWindowExA(exStyle, "EDIT", ToCodePage(layout.text).c_str(),
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | frame, r.left, r.top,
-                          r.right - r.left, r.bottom - r.top, container, nullptr, GetModuleHandleA(nullptr), nullptr);
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | frame, 0, 0, 0, 0,
+                          container, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (hwnd_ == nullptr) Fatal("Windows could not create a text box (error " + std::to_string(GetLastError()) + ").");
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);  // no length limit beyond the system's own
   SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
@@ -31,6 +29,12 @@ TextBoxControl::~TextBoxControl() {
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
+}
+
+void TextBoxControl::LayOut(const DisplayScale& scale, HFONT font) {
+  const RECT r = PixelBounds(layout_.twips, scale);
+  SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 std::string TextBoxControl::Text() const {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/display_scale.h"
 #include "platform/layout.h"
 #include "platform/toolkit.h"
 
@@ -22,6 +23,8 @@ class TextBoxControl final : public platform::TextBox {
   void SetText(std::string_view text) override;
 
   HWND hwnd() const { return hwnd_; }
+  // Places the box at the scale its container is laid out at, in the font of that scale.
+  void LayOut(const DisplayScale& scale, HFONT font);
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,9 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/display_scale.h"
 #include "platform/win32/backend.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/fatal.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/newer_functions.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/window.h"
 
@@ -51,25 +54,20 @@ HICON LoadIconSized(int size) {
 void AskToHearOfSessionEndFirst() {
   using SetLevel = BOOL(WINAPI*)(DWORD level, DWORD flags);
   constexpr DWORD kFirstLevel = 0x300;  // the applications' "shut down first" range
-  const HMODULE kernel = GetModuleHandleA("kernel32.dll");
-  const FARPROC found = kernel == nullptr ? nullptr : GetProcAddress(kernel, "SetProcessShutdownParameters");
-  if (found != nullptr) reinterpret_cast<SetLevel>(reinterpret_cast<void*>(found))(kFirstLevel, 0);
+  if (const auto set = LookUp<SetLevel>("kernel32.dll", "SetProcessShutdownParameters")) set(kFirstLevel, 0);
 }
 
 class Win32Toolkit final : public Toolkit {
  public:
   Win32Toolkit()
       : resources_{.owner = owner_.hwnd(),
-                   .panel = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                                            MAKEINTRESOURCEA(QUIMBLY_PANEL_BITMAP), IMAGE_BITMAP,
-                                                            0, 0, LR_CREATEDIBSECTION)),
+                   .pictures = pictures_,
                    .bigIcon = LoadIconSized(GetSystemMetrics(SM_CXICON)),
                    .smallIcon = LoadIconSized(GetSystemMetrics(SM_CXSMICON))} {
     AskToHearOfSessionEndFirst();
   }
 
   ~Win32Toolkit() override {
-    if (resources_.panel != nullptr) DeleteObject(resources_.panel);
     if (resources_.bigIcon != nullptr) DestroyIcon(resources_.bigIcon);
     if (resources_.smallIcon != nullptr) DestroyIcon(resources_.smallIcon);
   }
@@ -104,7 +102,7 @@ class Win32Toolkit final : public Toolkit {
     return static_cast<float>(t.wHour * 3600 + t.wMinute * 60 + t.wSecond) + static_cast<float>(t.wMilliseconds) / 1000.0f;
   }
 
-  float ScreenWidth() const override { return static_cast<float>(GetSystemMetrics(SM_CXSCREEN) * kTwipsPerPixel); }
+  float ScreenWidth() const override { return DisplayScale(SystemDpi()).Twips(GetSystemMetrics(SM_CXSCREEN)); }
 
   // Whoever in another program waits on a message to one of our windows has
   // its answer before the process goes: Windows ending the session waits on
@@ -118,6 +116,7 @@ class Win32Toolkit final : public Toolkit {
 
  private:
   HiddenOwner owner_;
+  PictureCache pictures_;
   FormResources resources_;
 };
 

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "platform/display_scale.h"
 #include "platform/layout.h"
 #include "platform/toolkit.h"
 
@@ -20,13 +21,15 @@ class WindowlessLabel final : public platform::Label {
   void SetCaption(std::string_view caption) override;
 
   std::string_view Name() const { return layout_.name; }
+  // Places the label at the scale its container is laid out at.
+  void LayOut(const DisplayScale& scale);
   bool Contains(POINT point) const;
-  void Paint(HDC dc) const;
+  void Paint(HDC dc, HFONT font) const;
 
  private:
   const ControlLayout& layout_;
   HWND container_;
-  RECT bounds_;
+  RECT bounds_{};
   std::string caption_;
 };
 
