@@ -13,6 +13,10 @@ expect_window_size 161 121 "main window"
 
 wine_exe "$PROBES_DIR/fit-probe.exe" >"$WORK/fit.txt" 2>&1 || { cat "$WORK/fit.txt" >&2; fail "a text does not fit at $DPI DPI"; }
 tr -d '\r' <"$WORK/fit.txt"
+# The text is 8 points high at the display's DPI: 11 pixels at 96, 16 at
+# 144 (a pixel less may show, as the font's ascent and descent round apart).
+em=$(tr -d '\r' <"$WORK/fit.txt" | sed -n 's/^dpi=[0-9]* em=//p') points8=$(((8 * DPI + 36) / 72))
+((em >= points8 - 1 && em <= points8)) || fail "the program's font is $em pixels high at $DPI DPI, not 8 points ($points8)"
 
 sleep 0.5
 shoot "main-window-${DPI}dpi"
@@ -23,19 +27,30 @@ twips() { echo $(((2 * $1 * DPI + 1440) / 2880)); }
 columns=$(($(twips 2415) - 2)) rows=$(($(twips 255) - 2))
 expect_banner 1 1 "$columns" 2415 0 $((rows - 1)) $(($(twips 1920) - 2))
 expect_banner 1 1 "$columns" 2415 "$(twips 180)" $((rows - 1))
-# Each mark's label has ink: text darker than any colour of the gradient.
-has_ink() { # X0 Y0 X1 Y1 (window pixels, inclusive)
+# ink_rows X0 Y0 X1 Y1: how many rows of that window rectangle (inclusive)
+# hold text: pixels darker than any colour of the banner or the panel.
+ink_rows() {
   od -An -v -tu1 -w3 "$SHOT" | awk -v w="$SHOT_W" -v x0="$1" -v y0="$2" -v x1="$3" -v y1="$4" '
     { i = NR - 1; x = i % w; y = int(i / w)
-      if (x >= x0 && x <= x1 && y >= y0 && y <= y1 && $1 + $2 + $3 < 300) found = 1 }
-    END { exit !found }'
+      if (x >= x0 && x <= x1 && y >= y0 && y <= y1 && $1 + $2 + $3 < 200 && !(y in ink)) { ink[y] = 1; n++ } }
+    END { print n + 0 }'
 }
-has_ink $((1 + $(twips 1920))) 1 $(($(twips 2055))) $(($(twips 135))) || fail "the \"-\" mark is not drawn"
-has_ink $((1 + $(twips 2160))) 1 $(($(twips 2295))) "$rows" || fail "the \"x\" mark is not drawn"
+(($(ink_rows $((1 + $(twips 1920))) 1 "$(twips 2055)" "$(twips 135)") > 0)) || fail "the \"-\" mark is not drawn"
+(($(ink_rows $((1 + $(twips 2160))) 1 "$(twips 2295)" "$rows") > 0)) || fail "the \"x\" mark is not drawn"
+
+# The panel: its picture, its bottom row of texts and the reason box, at the
+# display's scale. "idle for :" stands 8 pixel rows high at 96 DPI and grows
+# with the DPI, as the program's font does.
+panel_top=$(($(twips 360) + 1))
+idle=$(ink_rows $((1 + $(twips 120))) $((panel_top + $(twips 1080))) "$(twips 735)" $((panel_top + $(twips 1335) - 1)))
+((idle >= $(at_scale 8) - 1 && idle <= $(at_scale 8) + 1)) || fail "\"idle for :\" is $idle rows high, not about $(at_scale 8)"
+# The reason box fills its place: white inside its far corner, the panel's blue just beyond it.
+box_right=$((1 + $(twips 2295))) box_bottom=$((panel_top + $(twips 1365)))
+expect_pixel $((box_right - 3)) $((box_bottom - 3)) "255 255 255" "inside the reason box's far corner"
+expect_pixel $((box_right + 1)) $((box_bottom + 1)) "0 164 248" "the panel beyond the reason box"
 
 # The painted buttons along the row through the middle of the click areas:
 # runs of what is neither the panel's ground nor its globe.
-panel_top=$(($(twips 360) + 1))
 row=$((panel_top + ($(twips 360) + $(twips 975)) / 2))
 read -ra buttons < <(od -An -v -tu1 -w3 "$SHOT" | awk -v w="$SHOT_W" -v row="$row" '
   { i = NR - 1; x = i % w; if (int(i / w) != row || x == 0 || x == w - 1) next

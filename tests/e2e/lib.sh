@@ -283,7 +283,7 @@ use_dpi() {
   touch "$DPI_NOTE"
   "$WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 ||
     fail "could not set the display's DPI to $1"
-  seen=$(wine_exe "$PROBES_DIR/fit-probe.exe" 2>/dev/null | tr -d '\r' | sed -n 's/^dpi=//p' || true)
+  seen=$(wine_exe "$PROBES_DIR/fit-probe.exe" 2>/dev/null | tr -d '\r' | sed -n 's/^dpi=\([0-9]*\).*/\1/p' || true)
   [[ "$seen" == "$1" ]] || fail "DPI=$1, but programs see '$seen'"
   echo "programs see $seen DPI"
 }

@@ -3,7 +3,7 @@
 // out as the program does, draws nothing, and measures every caption and
 // text with the program's own font at that DPI.
 //   fit-probe.exe
-//     first line: dpi=<the display's DPI>
+//     first line: dpi=<the display's DPI> em=<the font's em height in pixels>
 //     then one line per text: <form> <control> "<text>" <text width> <= <room>
 //     exit status 1 when a text is wider than its room, 2 on a failure
 #include <windows.h>
@@ -63,7 +63,10 @@ int main() {
   HDC dc = GetDC(parent);
   if (parent == nullptr || dc == nullptr) return 2;
   SelectObject(dc, font.handle());
-  std::printf("dpi=%d\n", dpi);
+  // The em height, as GDI made the font: the cell without its internal leading.
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  std::printf("dpi=%d em=%ld\n", dpi, metrics.tmHeight - metrics.tmInternalLeading);
   int cut = 0;
   for (const FormLayout& form : {quimbly::shell::Form1Layout(), quimbly::shell::Form3Layout(),
                                  quimbly::shell::Form4Layout()}) {
