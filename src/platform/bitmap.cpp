@@ -1,7 +1,6 @@
 #include "platform/bitmap.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 
 namespace quimbly::platform {
@@ -139,7 +138,9 @@ Bitmap Resample(const Bitmap& from, int width, int height) {
           area += w;
         }
       }
-      const auto channel = [&](int k) { return static_cast<std::uint32_t>(std::lround(sum[k] / area)); };
+      // Never negative, so a half added and cut off rounds as std::lround does,
+      // without the toolchain's lround, which is built for the Pentium Pro.
+      const auto channel = [&](int k) { return static_cast<std::uint32_t>(sum[k] / area + 0.5); };
       out.pixels[static_cast<std::size_t>(y) * width + x] = channel(0) << 16 | channel(1) << 8 | channel(2);
     }
   }

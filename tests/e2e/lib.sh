@@ -221,8 +221,8 @@ expect_banner() {
 paint_passes() { grep -ac "Paint $1\\\\n" "$WORK/quimbly.log" || true; }
 
 # --- The system the programs see ---------------------------------------------
-# A test's environment may ask for an older Windows (WINDOWS_VERSION: win98,
-# nt40), another ANSI code page (CODEPAGE: 1252, 1250, 1251) or a display of
+# A test's environment may ask for an older Windows (WINDOWS_VERSION: win95,
+# win98, nt40), another ANSI code page (CODEPAGE: 1252, 1250, 1251) or a display of
 # another DPI (DPI: 120, 144...), so that any script runs unchanged under
 # either. The version and the DPI live in the registry of the desktop's
 # prefix, which later tests share, and the keyboard (put_on_keyboard) in its X
@@ -263,6 +263,7 @@ restore_desktop() {
 use_windows_version() {
   local want reported
   case $1 in
+    win95) want='4.0.67109814' ;;  # 4.0 in the build number's high word, 950 in its low, as on Windows 95
     win98) want='4.10.' ;;  # the build number shows in the high word, as on Windows 98
     nt40) want='4.0.1381' ;;
     *) fail "WINDOWS_VERSION=$1: no version number known for it" ;;

@@ -2,14 +2,16 @@
 # Windows 95, 98 and ME have the ANSI (A) forms of the Windows functions; of
 # the Unicode (W) forms only a handful work there (Microsoft KB Q210341), the
 # rest fail. A short session of the 32-bit exe under Wine's relay trace, on a
-# prefix that reports Windows 98: start-up with a profile, Start, Stop, the
+# prefix that reports Windows 95 or 98: start-up with a profile, Start, Stop, the
 # File menu opened and left, the close mark. Any call from the exe's own
-# image to a W function beyond that handful fails the test. So does a trace
+# image to a W function beyond that handful fails the test, and so does any
+# call into msvcrt.dll, which Windows 95 lacks. So does a trace
 # that does not show the session: the windows made, the profile read, the
 # lines sent, the menu, and the shutdown order asked for.
 source "$(dirname "$0")/lib.sh"
 
 [[ $(pe_bits "$QUIMBLY_EXE") == 32 ]] || fail "the relay check is for the 32-bit exe"
+[[ ${WINDOWS_VERSION:-} == win9[58] ]] || fail "the relay check wants a prefix that reports Windows 95 or 98 (WINDOWS_VERSION)"
 # KB Q210341's list, with the two conversion functions every system has.
 works_on_9x="EnumResourceLanguagesW EnumResourceNamesW EnumResourceTypesW ExtTextOutW FindResourceW
   FindResourceExW GetCharWidthW GetCommandLineW GetTextExtentPointW GetTextExtentPoint32W lstrlenW
@@ -45,11 +47,13 @@ awk -v base="$base" -v size="$size" -v allowed="$works_on_9x" '
     fn = name; sub(/^.*\./, "", fn)
     calls++; seen[fn]++
     if (fn ~ /W$/ && !(fn in ok)) wide[name]++
+    if (name ~ /^msvcrt\./) crt[name]++
     if (fn == "GetProcAddress" && index($0, "\"SetProcessShutdownParameters\"")) seen["GetProcAddress(SetProcessShutdownParameters)"]++
   }
   END {
     printf "traced %d calls, %d of them from the image at %s (+%s)\n", traced, calls, base, size
     for (name in wide) printf "WIDE %s %d\n", name, wide[name]
+    for (name in crt) printf "CRT %s %d\n", name, crt[name]
     for (fn in seen) printf "SEEN %s %d\n", fn, seen[fn]
   }' "$trace" >"$WORK/relay-calls.txt"
 head -n 1 "$WORK/relay-calls.txt"
@@ -64,8 +68,11 @@ done
 while read -r _ name count; do
   problems+=("$name is called $count times from the exe")
 done < <(grep '^WIDE ' "$WORK/relay-calls.txt" | sort)
+while read -r _ name count; do
+  problems+=("$name is called $count times from the exe: Windows 95 has no msvcrt.dll")
+done < <(grep '^CRT ' "$WORK/relay-calls.txt" | sort)
 if ((${#problems[@]})); then
   printf '  %s\n' "${problems[@]}" >&2
   fail "${#problems[@]} problems in the relay trace (kept in $trace)"
 fi
-echo "PASS: $(sed -n 's/^traced [0-9]* calls, \([0-9]*\) of them.*/\1/p' "$WORK/relay-calls.txt") calls from the exe checked; no W function beyond those Windows 98 has"
+echo "PASS: $(sed -n 's/^traced [0-9]* calls, \([0-9]*\) of them.*/\1/p' "$WORK/relay-calls.txt") calls from the exe checked; no W function beyond those Windows 95 and 98 have"

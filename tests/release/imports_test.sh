@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # What an exe asks of Windows, against the oldest Windows it declares:
 #   imports_test.sh EXE OLDEST IMPORT_LIST
-# OLDEST is 4.0 for the 32-bit exe, which must run on Windows 98, 98 SE, ME
-# and NT 4.0, and 5.2 for the 64-bit exe, which must run on XP x64. Fails on
-# a PE header that declares another OS or subsystem version; on a DLL beyond
-# Windows' own four; on a function imported by ordinal (the numbers differ
-# between 9x and NT); on a function the list lacks or places after those
-# Windows; on a Unicode (W) function that Windows 9x only
-# stubs; and on an exe over 200 KiB. Every offender is named before it fails.
+# OLDEST is 4.0 for the 32-bit exe, which must run on every Windows 95
+# release, 98, 98 SE, ME and NT 4.0, and 5.2 for the 64-bit exe, which must
+# run on XP x64. Fails on a PE header that declares another OS or subsystem
+# version; on a DLL beyond kernel32, user32 and gdi32, which every Windows
+# has (Windows 95 as first shipped has no msvcrt.dll); on a function imported
+# by ordinal (the numbers differ between 9x and NT); on a function the list
+# lacks or places after those Windows; on a Unicode (W) function that
+# Windows 9x only stubs; and on an exe over 200 KiB. Every offender is named before it fails.
 # OBJDUMP may name another objdump, so that the test itself can be tested.
 set -euo pipefail
 exe=${1:?exe} oldest=${2:?oldest Windows version} list=${3:?import list}
@@ -20,7 +21,7 @@ source "$(dirname "$0")/../../scripts/lib/fail.sh"
 dump=$("$objdump" -p "$exe")
 magic=$(awk '$1 == "Magic" { print $2 }' <<<"$dump")
 case "$magic:$oldest" in
-  010b:4.0) kind=x86 bar="Windows 98 and NT 4.0" ;;
+  010b:4.0) kind=x86 bar="Windows 95 and NT 4.0" ;;
   020b:5.2) kind=x64 bar="Windows XP x64" ;;
   010b:* | 020b:*) fail "$exe: this test knows the 32-bit exe at 4.0 and the 64-bit exe at 5.2, not magic $magic at $oldest" ;;
   *) fail "$exe is not a Windows program (magic $magic)" ;;
@@ -33,7 +34,7 @@ table=$(awk '
   BEGIN {
     split("95 98 ME -", a, " "); for (i in a) w9x[a[i]] = 1
     split("3.1 3.5 3.51 4.0 2000 XP 2003 XP64 Vista 7 8 8.1 10", a, " "); for (i in a) nt[a[i]] = 1
-    split("qi98 remarks98 w32-92 crt learn", a, " "); for (i in a) tag[a[i]] = 1
+    split("qi98 remarks98 w32-92 learn", a, " "); for (i in a) tag[a[i]] = 1
   }
   /^#/ || !NF { next }
   $1 == "UNICODE-ON-9X" { for (i = 2; i <= NF; i++) print "W", $i; next }
@@ -77,8 +78,8 @@ problems=()
 while read -r import; do
   dll=${import%%!*} fn=${import#*!}
   case $dll in
-    KERNEL32.DLL | USER32.DLL | GDI32.DLL | MSVCRT.DLL) ;;
-    *) problems+=("$import: $dll is not one of Windows' own four DLLs"); continue ;;
+    KERNEL32.DLL | USER32.DLL | GDI32.DLL) ;;
+    *) problems+=("$import: $dll is none of kernel32, user32 and gdi32, which every Windows from 95 on has"); continue ;;
   esac
   if [[ $fn == \#* ]]; then
     problems+=("$import: imported by ordinal, and ordinals differ between Windows 9x and NT")
@@ -94,7 +95,7 @@ while read -r import; do
   fi
   read -r _ _ w9x nt source <<<"$row"
   if [[ $kind == x86 ]]; then
-    [[ $w9x == 95 || $w9x == 98 ]] || problems+=("$import: not in Windows 98 (oldest 9x: $w9x, per $source)")
+    [[ $w9x == 95 ]] || problems+=("$import: not in Windows 95 (oldest 9x: $w9x, per $source)")
     (($(nt_rank "$nt") <= 4)) || problems+=("$import: $list places it in NT $nt (per $source), after NT 4.0")
   else
     (($(nt_rank "$nt") <= 8)) || problems+=("$import: $list places it in NT $nt (per $source), after XP x64")

@@ -28,7 +28,9 @@ same() {
 same "$src/build/mingw32/quimbly.exe" "$copy/build/mingw32/quimbly.exe"
 same "$src/build/mingw64/quimbly.exe" "$copy/build/mingw64/quimbly.exe"
 same "$src/$zip_a" "$copy/$zip_b"
-unzip -l "$src/$zip_a" | grep -q 'quimbly-[0-9.]*/SHA256SUMS' || fail "the zip holds no SHA256SUMS"
+# The listing is read whole first: grep -q leaving a pipe early would fail it.
+listing=$(unzip -l "$src/$zip_a")
+grep -q 'quimbly-[0-9.]*/SHA256SUMS' <<<"$listing" || fail "the zip holds no SHA256SUMS"
 (cd "$work" && unzip -q "$src/$zip_a" && cd quimbly-* && tr -d '\r' <SHA256SUMS | sha256sum -c --quiet) ||
   fail "the zip's SHA256SUMS does not match its files"
 echo "PASS: built twice, in $src and in $copy: both exes and $(basename "$zip_a") are byte for byte the same"

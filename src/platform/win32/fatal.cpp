@@ -2,14 +2,22 @@
 
 #include <windows.h>
 
-#include <string>
+#include <algorithm>
 
 namespace quimbly::platform::win32 {
 
 void Fatal(std::string_view why) {
-  const std::string text = "Quimbly cannot go on: " + std::string(why);
-  OutputDebugStringA((text + "\n").c_str());
-  MessageBoxA(nullptr, text.c_str(), "Quimbly", MB_OK | MB_ICONERROR | MB_TOPMOST | MB_SETFOREGROUND);
+  // Built on the stack: this is also how the exe ends when the heap is empty.
+  constexpr std::string_view kLead = "Quimbly cannot go on: ";
+  char text[512];
+  const std::size_t length = std::min(why.size(), sizeof text - kLead.size() - 2);
+  std::copy(kLead.begin(), kLead.end(), text);
+  std::copy_n(why.begin(), length, text + kLead.size());
+  text[kLead.size() + length] = '\n';
+  text[kLead.size() + length + 1] = '\0';
+  OutputDebugStringA(text);
+  text[kLead.size() + length] = '\0';
+  MessageBoxA(nullptr, text, "Quimbly", MB_OK | MB_ICONERROR | MB_TOPMOST | MB_SETFOREGROUND);
   ExitProcess(1);
 }
 
