@@ -1,5 +1,5 @@
 // A posted line as the room's people see it: after the sender's screen
-// name, the markup applied to the view's rich edit, run by run.
+// name, the markup's runs in the view's rich edit, each in its style.
 #pragma once
 
 #include <windows.h>

@@ -4,7 +4,8 @@
 //     view rect=<left>,<top>,<right>,<bottom> newest-visible=0|1
 //     then one line per paragraph: each run of one format as [format]text,
 //     the format's parts those that differ from the view's own:
-//     b i u s fg=RRGGBB bg=RRGGBB face=NAME pt=N; the text in UTF-8
+//     b i u s fg=RRGGBB bg=RRGGBB face=NAME pt=N (half a point or more
+//     apart); the text in UTF-8
 //     exit status 1 when there is no room
 // The control's messages carry pointers, so the probe lends it memory in
 // the host's own process to answer into.
@@ -12,6 +13,7 @@
 #include <richedit.h>
 
 #include <array>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -89,7 +91,8 @@ std::string Describe(const CHARFORMAT2A& f, const CHARFORMAT2A& own) {
   add(!(f.dwEffects & CFE_AUTOCOLOR), "fg=" + Hex(f.crTextColor));
   add(!(f.dwEffects & CFE_AUTOBACKCOLOR), "bg=" + Hex(f.crBackColor));
   add(std::strcmp(f.szFaceName, own.szFaceName) != 0, std::string("face=") + f.szFaceName);
-  add(f.yHeight != own.yHeight, "pt=" + std::to_string(f.yHeight / 20));
+  // Sizes reach the view in half points; the view's own may lie between two.
+  add(std::abs(f.yHeight - own.yHeight) >= 10, "pt=" + std::to_string(f.yHeight / 20));
   return "[" + parts + "]";
 }
 
