@@ -159,6 +159,33 @@ expect_bytes() {
   fi
 }
 
+# --- The room as its people see it ------------------------------------------
+# room_view: what the demo host's first room shows, read back from its rich
+# edit by tools/room-probe: "view rect=L,T,R,B newest-visible=0|1", then each
+# paragraph as runs of [format]text (b i u s fg=RRGGBB face=NAME...).
+room_view() { wine_exe "$PROBES_DIR/room-probe.exe" 2>/dev/null | tr -d '\r'; }
+
+# view_rect: sets VIEW_X, VIEW_Y, VIEW_W, VIEW_H, the view's place on screen.
+view_rect() {
+  local rect l t r b
+  rect=$(room_view | sed -n '1s/^view rect=\([-0-9,]*\) .*/\1/p')
+  [[ -n "$rect" ]] || fail "the probe found no room view"
+  IFS=, read -r l t r b <<<"$rect"
+  VIEW_X=$l VIEW_Y=$t VIEW_W=$((r - l)) VIEW_H=$((b - t))
+}
+
+# say_in_room LINE...: each line typed into the room's own input box, below
+# its view, and Enter, as a person in the room would.
+say_in_room() {
+  local line
+  view_rect
+  xdotool mousemove $((VIEW_X + 40)) $((VIEW_Y + VIEW_H + 10)) click 1
+  for line in "$@"; do
+    xdotool type --delay 20 "$line"
+    xdotool key Return
+  done
+}
+
 # --- Pixels ---------------------------------------------------------------
 # shoot NAME: the main window's pixels into $WORK/NAME.rgb, and a PNG of it
 # among the run's screenshots for a person to look at.

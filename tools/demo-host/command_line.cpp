@@ -8,12 +8,27 @@ namespace {
 // A day is far more than any test waits, and keeps the milliseconds in a DWORD.
 constexpr unsigned kMaxHangSeconds = 86400;
 
-std::string Narrow(const std::wstring& text) {
+// codePage: CP_UTF8 for messages, CP_ACP for what the windows show.
+std::string Narrow(const std::wstring& text, UINT codePage = CP_UTF8) {
   if (text.empty()) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  int n = WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
   return out;
+}
+
+bool ParseEcho(const std::wstring& text, EchoMode& mode) {
+  struct Name {
+    const wchar_t* name;
+    EchoMode mode;
+  };
+  for (Name n : {Name{L"sgr", EchoMode::Sgr}, Name{L"plain", EchoMode::Plain}, Name{L"raw", EchoMode::Raw}}) {
+    if (text == n.name) {
+      mode = n.mode;
+      return true;
+    }
+  }
+  return false;
 }
 
 bool ParseDocs(const std::wstring& list, std::vector<DocKind>& docs, std::string& error) {
@@ -51,8 +66,8 @@ bool ParseSeconds(const std::wstring& text, unsigned& seconds) {
 bool ParseCommandLine(int argc, wchar_t** argv, Options& options, std::string& error) {
   for (int i = 1; i < argc; ++i) {
     std::wstring name = argv[i];
-    bool takesValue =
-        name == L"--docs" || name == L"--transcript-dir" || name == L"--ready" || name == L"--hang-seconds";
+    bool takesValue = name == L"--docs" || name == L"--transcript-dir" || name == L"--ready" ||
+                      name == L"--hang-seconds" || name == L"--screen-name" || name == L"--echo";
     if (!takesValue) {
       error = "unknown argument '" + Narrow(name) + "'";
       return false;
@@ -76,6 +91,17 @@ bool ParseCommandLine(int argc, wchar_t** argv, Options& options, std::string& e
         return false;
       }
       options.readyFile = value;
+    } else if (name == L"--screen-name") {
+      if (value.empty()) {
+        error = "empty --screen-name";
+        return false;
+      }
+      options.screenName = Narrow(value, CP_ACP);
+    } else if (name == L"--echo") {
+      if (!ParseEcho(value, options.echo)) {
+        error = "bad --echo '" + Narrow(value) + "'";
+        return false;
+      }
     } else {
       if (!ParseSeconds(value, options.hangSeconds)) {
         error = "bad --hang-seconds '" + Narrow(value) + "'";

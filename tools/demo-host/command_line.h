@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document.h"
+#include "terminal_echo.h"
 
 namespace quimbly::demohost {
 
@@ -13,10 +14,13 @@ struct Options {
   std::wstring transcriptDir;                // empty: no transcripts
   std::wstring readyFile;                    // empty: no ready file
   unsigned hangSeconds = 30;
+  std::string screenName = "Guest";  // in the system's code page
+  EchoMode echo = EchoMode::None;
 };
 
 inline constexpr char kUsage[] =
     "usage: demo-host [--docs LIST] [--transcript-dir DIR] [--ready FILE] [--hang-seconds N]\n"
+    "                 [--screen-name NAME] [--echo sgr|plain|raw]\n"
     "  LIST: comma-separated kinds: room, doc, room-noinput, room-hung; or none\n";
 
 // argv as from CommandLineToArgvW, argv[0] being the program.

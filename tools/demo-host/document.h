@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "terminal_echo.h"
+
 namespace quimbly::demohost {
 
 // The kinds of document window the host can show; each one exercises a
@@ -25,10 +27,9 @@ struct Document {
   HWND view = nullptr;   // posted lines appear here
   HWND input = nullptr;  // the box that posts on Enter; == view for room-noinput
 
-  std::string kept;          // exact bytes of the last WM_SETTEXT
-  bool handEdited = false;   // typed into since then: kept is stale
+  std::string screenName;    // the sender of every line posted here
+  EchoMode echo = EchoMode::None;
   bool hangPending = false;  // next WM_SETTEXT freezes the UI thread
-  std::string history;       // lines shown by a box that is view and input at once
 };
 
 }  // namespace quimbly::demohost

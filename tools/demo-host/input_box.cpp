@@ -1,13 +1,18 @@
 #include "input_box.h"
 
+#include <richedit.h>
+
 #include "box_content.h"
-#include "edit_calls.h"
+#include "rich_edit_calls.h"
 #include "window_classes.h"
 
 namespace quimbly::demohost {
 namespace {
 
 constexpr char kBoxClass[] = "RICHCNTL";
+// Far more than a room shows in a run; the control's own limit (32 767
+// characters) would cut a long line or a long session.
+constexpr LPARAM kTextLimit = 64 * 1024 * 1024;
 
 // A hung client: the whole UI thread stops answering, then carries on.
 LRESULT InputBox_SetText(Document& doc, HWND box, WPARAM wParam, LPARAM lParam) {
@@ -15,25 +20,21 @@ LRESULT InputBox_SetText(Document& doc, HWND box, WPARAM wParam, LPARAM lParam) 
     doc.hangPending = false;
     Sleep(doc.hangSeconds * 1000u);
   }
-  return TakeSentText(doc, box, wParam, lParam);
+  return CallRichEdit(box, WM_SETTEXT, wParam, lParam);
 }
 
-// Returns whether the key is used up: Enter posts, which EDIT would only beep at.
+// Returns whether the key is used up: Enter posts, where the control would
+// only beep or break the line.
 bool InputBox_KeyPress(Document& doc, WPARAM key) {
-  if (key == '\r') {
-    PostLine(doc);
-    return true;
-  }
-  doc.handEdited = true;
-  return false;
+  if (key != '\r') return false;
+  PostLine(doc);
+  return true;
 }
-
-void InputBox_Change(Document& doc) { doc.handEdited = true; }
 
 LRESULT CALLBACK InputBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* doc = reinterpret_cast<Document*>(GetWindowLongPtrA(box, GWLP_USERDATA));
-  // A plain view (or a box not yet wired up) is just an edit control.
-  if (doc == nullptr || doc->input != box) return CallEdit(box, message, wParam, lParam);
+  // A plain view (or a box not yet wired up) is just a rich edit control.
+  if (doc == nullptr || doc->input != box) return CallRichEdit(box, message, wParam, lParam);
 
   switch (message) {
     case WM_SETTEXT:
@@ -41,24 +42,17 @@ LRESULT CALLBACK InputBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM
     case WM_CHAR:
       if (InputBox_KeyPress(*doc, wParam)) return 0;
       break;
-    case WM_PASTE:
-    case WM_CUT:
-    case WM_CLEAR:
-    case WM_UNDO:
-    case EM_UNDO:
-    case EM_REPLACESEL:
-      InputBox_Change(*doc);
-      break;
     default:
       break;
   }
-  return CallEdit(box, message, wParam, lParam);
+  return CallRichEdit(box, message, wParam, lParam);
 }
 
 }  // namespace
 
 bool RegisterInputBoxClass(HINSTANCE instance) {
-  return RegisterSuperclass(instance, kEditClass, kBoxClass, InputBoxProcedure);
+  return LoadLibraryA(kRichEditLibrary) != nullptr &&
+         RegisterSuperclass(instance, kRichEditClass, kBoxClass, InputBoxProcedure);
 }
 
 HWND CreateBox(HWND parent, int id, BoxRole role, Document* doc) {
@@ -78,8 +72,7 @@ HWND CreateBox(HWND parent, int id, BoxRole role, Document* doc) {
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
   if (box == nullptr) return nullptr;
-  // Long announcements must not be cut at EDIT's default limit.
-  SendMessageA(box, EM_SETLIMITTEXT, 0, 0);
+  CallRichEdit(box, EM_EXLIMITTEXT, 0, kTextLimit);
   if (role != BoxRole::View) SetWindowLongPtrA(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(doc));
   return box;
 }

@@ -1,5 +1,6 @@
-// "RICHCNTL": the host's text box class, a superclass of EDIT. The same class
-// serves as a room's view and as its input box, as in the real client.
+// "RICHCNTL": the host's text box class, a superclass of the rich edit
+// control (RichEdit 2.0). The same class serves as a room's view and as its
+// input box, as in the real client.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 
 namespace quimbly::demohost {
 
+// Loads the rich edit library first, which registers the class it builds on.
 bool RegisterInputBoxClass(HINSTANCE instance);
 
 enum class BoxRole {

@@ -66,6 +66,8 @@ Documents MakeDocuments(const Options& options) {
     doc->kind = kind;
     doc->hangPending = kind == DocKind::RoomHung;
     doc->hangSeconds = options.hangSeconds;
+    doc->screenName = options.screenName;
+    doc->echo = options.echo;
     docs.push_back(std::move(doc));
   }
   return docs;
