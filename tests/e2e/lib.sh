@@ -39,13 +39,13 @@ trap 'exit 1' INT TERM  # a killed test still ends what it started
 
 # start_host DOCS [more demo-host options]: the demo host with those documents;
 # document k's transcript is $WORK/doc<k>.txt. The host is our stand-in, not
-# the product: should Wine leave it hung at start (seen once, cause unknown),
-# the test says what it saw and gives the host one more start.
+# the product: should Wine leave it hung at start, or refuse it its frame
+# window (each seen once on a loaded machine, cause unknown), the test says
+# what it saw and gives the host one more start.
 start_host() {
   launch_host "$HOST_EXE" "$WORK" "$@" && return 0
-  kill -0 "$HOST_PID" 2>/dev/null || fail_to_start "the demo host ended before it was ready" "$HOST_PID" "$WORK/host.log"
   describe_start "$HOST_PID" "$WORK/host.log"
-  echo "WARNING: the demo host hung at start; starting it once more" >&2
+  echo "WARNING: the demo host did not come up at its first start; starting it once more" >&2
   stop_host
   launch_host "$HOST_EXE" "$WORK" "$@" || fail_to_start "the demo host did not come up, twice" "$HOST_PID" "$WORK/host.log"
 }
