@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/display_scale.h"
+#include "platform/rules/display_scale.h"
 #include "platform/sim/toolkit.h"
 
 namespace quimbly::platform::sim {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/display_scale.h"
+#include "platform/rules/display_scale.h"
 #include "platform/toolkit.h"
 #include "platform/win32/menu_tree.h"
 #include "platform/win32/picture_cache.h"

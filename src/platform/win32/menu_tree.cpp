@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "platform/display_scale.h"
+#include "platform/rules/display_scale.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/text.h"
 

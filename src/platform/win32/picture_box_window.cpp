@@ -1,6 +1,6 @@
 #include "platform/win32/picture_box_window.h"
 
-#include "platform/box_raster.h"
+#include "platform/rules/box_raster.h"
 #include "platform/win32/colours.h"
 
 namespace quimbly::platform::win32 {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/display_scale.h"
+#include "platform/rules/display_scale.h"
 #include "platform/win32/backend.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/fatal.h"
