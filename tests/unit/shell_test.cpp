@@ -41,7 +41,7 @@ TEST(Banner, StripsForEachWidth) {
     SCOPED_TRACE(c.width);
     const ControlLayout layout{.kind = ControlKind::PictureBox, .twips = {0, 0, c.width, 255}};
     SimPictureBox box(layout);
-    PaintBanner(box);  // only the inside-solid copy pen draws here
+    PaintBanner(box);
     EXPECT_TRUE(box.AutoRedraw());
     EXPECT_EQ(box.DrawWidth(), 2);
     const auto& strips = box.Boxes();

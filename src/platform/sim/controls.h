@@ -59,7 +59,6 @@ class SimPictureBox final : public PictureBox {
   void SetDrawWidth(int pixels) override { drawWidth_ = pixels; }
   float Width() const override { return static_cast<float>(layout_.twips.width); }
   float Height() const override { return static_cast<float>(layout_.twips.height); }
-  // Only the banners' pen is modelled: solid, inside the frame, copying.
   void Box(float x1, float y1, float x2, float y2, Colour colour) override;
 
   // Uncovered or shown: repainted from the persistent image, or cleared and
@@ -77,7 +76,7 @@ class SimPictureBox final : public PictureBox {
   const ControlLayout& layout_;
   bool autoRedraw_ = false;
   int drawStyle_ = 0;
-  int drawMode_ = 13;
+  int drawMode_ = kCopyPen;
   int drawWidth_ = 1;
   int paintEvents_ = 0;
   std::vector<Drawn> boxes_;

@@ -29,9 +29,7 @@ void SimTimer::SetEnabled(bool enabled) {
 }
 
 void SimPictureBox::Box(float x1, float y1, float x2, float y2, Colour colour) {
-  constexpr int kInsideSolid = 6;
-  constexpr int kCopyPen = 13;
-  if (drawStyle_ != kInsideSolid || drawMode_ != kCopyPen) throw std::logic_error("only the banners' pen is modelled");
+  if (!IsBannerPen(drawStyle_, drawMode_)) return;
   boxes_.push_back({x1, y1, x2, y2, colour});
 }
 
@@ -91,6 +89,8 @@ void SimForm::Show() {
 }
 
 // The system places windows on whole pixels; what is read back is that place.
+float SimForm::ScreenWidth() const { return toolkit_.ScreenWidth(); }
+
 void SimForm::SetLeft(float twips) {
   const DisplayScale standard;
   left_ = standard.Twips(standard.Pixels(twips));

@@ -37,6 +37,7 @@ class SimForm final : public Form {
   bool Minimized() const override { return minimized_; }
   WindowHandle hWnd() const override { return hwnd_; }
   float Left() const override { return left_; }
+  float ScreenWidth() const override;
   void SetLeft(float twips) override;
 
   platform::Label& Label(std::string_view name) override { return Get(name, Kind::Label, &Control::text); }

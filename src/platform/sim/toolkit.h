@@ -26,7 +26,7 @@ class SimToolkit : public Toolkit {
   void DoEvents() override;
   void WaitForEvents(double seconds) override;
   float Clock() const override;
-  float ScreenWidth() const override { return screenWidth_; }
+  float ScreenWidth() const { return screenWidth_; }
   [[noreturn]] void End() override;
 
   // --- Driving the program, as its user and the passing of time would. ---
@@ -103,7 +103,6 @@ class SimToolkit : public Toolkit {
   double now_ = 0;
   float screenWidth_ = 15360;  // 1024 pixels
   bool ended_ = false;
-  int depth_ = 0;
   std::uint64_t pumps_ = 0;
 };
 
