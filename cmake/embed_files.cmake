@@ -16,7 +16,7 @@ foreach(item IN LISTS FILES)
   string(APPEND entries "    {${percent}, k${PICTURE}${percent}},\n")
 endforeach()
 file(WRITE "${OUTPUT}.new" "// Made by cmake/embed_files.cmake from the files under assets/; not to be edited.
-#include \"platform/pictures.h\"
+#include \"platform/rules/pictures.h\"
 
 namespace quimbly::platform {
 namespace {

@@ -34,7 +34,6 @@ class Program final : public shell::DialogOwner {
   Form2& form2();
   shell::Form3& form3();
   shell::Form4& form4();
-  bool Form2Loaded() const { return form2_ != nullptr; }
 
   platform::Toolkit& Toolkit() override { return toolkit_; }
   platform::WindowSystem& Windows() override { return ws_; }

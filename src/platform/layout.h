@@ -82,15 +82,4 @@ bool TakesFocus(const ControlLayout& control);
 // The controls that take the focus, by tab index: the order Tab walks.
 std::vector<const ControlLayout*> TabOrder(const FormLayout& form);
 
-// The standard scheme, for backends without a system scheme of their own.
-constexpr Colour StandardSchemeColour(int index) {
-  switch (index) {
-    case 5: return kWhite;   // window background
-    case 8: return kBlack;   // window text
-    case 15: return Rgb(192, 192, 192);  // button face
-    case 18: return kBlack;  // button text
-    default: return kBlack;
-  }
-}
-
 }  // namespace quimbly::platform

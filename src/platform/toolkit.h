@@ -42,6 +42,12 @@ class MenuItem {
   virtual void SetCaption(std::string_view caption) = 0;
 };
 
+// The pen codes of SetDrawStyle and SetDrawMode. The banners' pen is the only
+// one the backends draw; a box drawn with any other draws nothing.
+inline constexpr int kInsideSolid = 6;  // draw style: solid, inside the frame
+inline constexpr int kCopyPen = 13;     // draw mode: the pen's colour as it is
+inline bool IsBannerPen(int style, int mode) { return style == kInsideSolid && mode == kCopyPen; }
+
 // A picture box's drawing, in twips from the top-left of its inner area;
 // what falls outside that area is clipped.
 class PictureBox {
@@ -50,8 +56,8 @@ class PictureBox {
   // Persistent drawing: output goes to an image the box repaints itself from,
   // and the box raises no more Paint events.
   virtual void SetAutoRedraw(bool on) = 0;
-  virtual void SetDrawStyle(int style) = 0;  // 6: inside solid
-  virtual void SetDrawMode(int mode) = 0;    // 13: copy pen
+  virtual void SetDrawStyle(int style) = 0;
+  virtual void SetDrawMode(int mode) = 0;
   virtual void SetDrawWidth(int pixels) = 0;
   // The outer size, in the holding form's units (twips).
   virtual float Width() const = 0;
@@ -85,6 +91,8 @@ class Form {
   // The left edge in twips, as a 32-bit float; the system may snap it to whole pixels.
   virtual float Left() const = 0;
   virtual void SetLeft(float twips) = 0;
+  // The screen's width in twips at this form's scale, the one Left uses.
+  virtual float ScreenWidth() const = 0;
 
   // Controls by their layout name; asking for a name the layout lacks is a
   // programming error.
@@ -109,8 +117,6 @@ class Toolkit {
   virtual void WaitForEvents(double seconds) = 0;
   // Seconds since midnight, with a fraction.
   virtual float Clock() const = 0;
-  // The screen's width in twips.
-  virtual float ScreenWidth() const = 0;
   // Ends the program at once: no handler runs after this, and it does not return.
   [[noreturn]] virtual void End() = 0;
 };

@@ -7,8 +7,6 @@
 namespace quimbly::shell {
 namespace {
 
-constexpr int kInsideSolid = 6;
-constexpr int kCopyPen = 13;
 constexpr int kPenWidth = 2;
 
 // Each colour component runs from 255 down by its slope across half the box.
@@ -24,8 +22,8 @@ std::int16_t Component(std::int16_t slope, float half, std::int16_t c) {
 
 void PaintBanner(platform::PictureBox& box) {
   box.SetAutoRedraw(true);
-  box.SetDrawStyle(kInsideSolid);
-  box.SetDrawMode(kCopyPen);
+  box.SetDrawStyle(platform::kInsideSolid);
+  box.SetDrawMode(platform::kCopyPen);
   box.SetDrawWidth(kPenWidth);
 
   const float half = box.Width() / 2.0f;

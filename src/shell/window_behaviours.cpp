@@ -24,7 +24,7 @@ void SlideOut(platform::Toolkit& toolkit, platform::Form& window) {
     toolkit.DoEvents();
     window.SetLeft(std::floor(window.Left()) + kSlideStepTwips);
     // The position read back is what counts: the system may snap it to pixels.
-  } while (!(window.Left() > toolkit.ScreenWidth()));
+  } while (!(window.Left() > window.ScreenWidth()));
 }
 
 }  // namespace quimbly::shell

@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/bitmap.h"
-#include "platform/box_raster.h"
-#include "platform/display_scale.h"
-#include "platform/pictures.h"
+#include "platform/rules/bitmap.h"
+#include "platform/rules/box_raster.h"
+#include "platform/rules/display_scale.h"
+#include "platform/rules/pictures.h"
 #include "shell/banner.h"
 #include "shell/layouts/form1_layout.h"
 #include "shell/layouts/form3_layout.h"

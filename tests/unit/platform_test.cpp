@@ -5,8 +5,8 @@
 #include <map>
 #include <set>
 
-#include "platform/profile_place.h"
-#include "platform/utf8.h"
+#include "platform/rules/profile_place.h"
+#include "platform/rules/utf8.h"
 
 namespace quimbly::platform {
 namespace {

@@ -31,10 +31,10 @@ TEST(StartUp, WithAProfileAnnouncesAfterTwoSeconds) {
     SCOPED_TRACE(std::string(c.profile) + (*c.click ? ", then a click on " : "") + c.click);
     SimProgram sim;
     sim.files.Put(kProfile, {.bytes = c.profile});
-    if (*c.click) sim.toolkit.ClickAt(36001, "Form1", c.click);
+    if (*c.click) sim.toolkit.At(36001, [&] { sim.Click("Form1", c.click); });
     sim.Start();
     ASSERT_FALSE(sim.windows.Calls().empty());
-    EXPECT_EQ(sim.windows.Calls().front(), SetWindowPosCall(sim.Main().hWnd(), platform::kHwndTopmost, 3));
+    EXPECT_EQ(sim.windows.Calls().front(), CallText("SetWindowPos", sim.Main().hWnd(), platform::kHwndTopmost, 0, 0, 0, 0, 3));
     EXPECT_EQ(sim.Shown(), "Form1 [Form3]");
     EXPECT_EQ(sim.program.form1().Handle(), c.handle);
     EXPECT_EQ(sim.AllLines(), c.room);
@@ -48,19 +48,15 @@ TEST(StartUp, WithAProfileAnnouncesAfterTwoSeconds) {
   }
 }
 
-// Without a profile only the dialog shows; its box takes keys once clicked. Ok
-// stores the text as it stands and shows the main window, unannounced.
+// Without a profile only the dialog shows. Ok stores the text as it stands
+// and shows the main window, unannounced.
 TEST(FirstRun, DialogStoresTheHandleAndShowsTheMainWindowUnannounced) {
-  for (const std::string& typed : {std::string(), kBackspaces + "Jo"}) {
+  for (const std::string typed : {"", "Jo"}) {
     SCOPED_TRACE(typed.empty() ? "nothing typed" : "Jo typed");
     SimProgram sim;
     sim.Start();
     EXPECT_EQ(sim.Shown(), "[Form1] Form3");
-    EXPECT_EQ(sim.Form("Form3").Focused(), "Picture1");
-    sim.toolkit.Type("Form3", "Jo");
-    EXPECT_EQ(sim.Form("Form3").TextBox("Text1").Text(), "...handle");
-    if (!typed.empty()) sim.Click("Form3", "Text1");
-    sim.toolkit.Type("Form3", typed);
+    if (!typed.empty()) sim.TypeAfresh("Form3", typed);
     sim.toolkit.AdvanceSeconds(10);
     sim.Click("Form3", "Label2");
     EXPECT_EQ(sim.Profile(), "[qbv1]\r\nHANDLE=" + std::string(typed.empty() ? "...handle" : "Jo") + "\r\n");
@@ -198,7 +194,7 @@ TEST(MainWindow, SessionEndUnloadsLikeEveryOtherWayOut) {
       sim.Start();
     } else if (when == "in the start-up pause") {
       sim.GiveProfile("Jo");
-      sim.toolkit.EndSessionAt(36001);
+      sim.toolkit.At(36001, [&] { sim.toolkit.EndSession(); });
       sim.Start();
     } else {
       sim.StartAnnounced();
@@ -224,12 +220,13 @@ TEST(ProgramDrag, BannersDragTheirWindows) {
     c.firstRun ? sim.Start() : sim.StartAnnounced();
     if (c.onClick) sim.Choose("handle");
     sim.windows.ClearCalls();
-    sim.toolkit.MouseDown(c.form, c.banner);
+    sim.toolkit.Press(c.form, c.banner, platform::Event::MouseDown);
     if (c.onClick) {
       EXPECT_TRUE(sim.windows.Calls().empty()) << "not on a press";
       sim.Click(c.form, c.banner);
     }
-    EXPECT_EQ(sim.windows.Calls(), (std::vector<Call>{ReleaseCaptureCall(), SysCommandCall(sim.Form(c.form).hWnd(), 0xF012)}));
+    EXPECT_EQ(sim.windows.Calls(), (Lines{CallText("ReleaseCapture"), CallText("SendMessageA", sim.Form(c.form).hWnd(),
+                                                                                  platform::kWmSysCommand, 0xF012, 0)}));
   }
 }
 
@@ -244,10 +241,9 @@ class ChangeDialogTest : public RunningTest {
 TEST_F(ChangeDialogTest, DropsTheProfileThenStoresTheNewHandleOnEnter) {
   EXPECT_EQ(Shown(), "[Form1] [Form2] [Form3] Form4");
   EXPECT_EQ(Profile(), "(none)");
-  EXPECT_EQ(Form("Form4").Focused(), "Text1") << "the user can type at once";
-  toolkit.Type("Form4", kBackspaces + " 'Al'");
+  TypeAfresh("Form4", " 'Al'");
   EXPECT_EQ(Profile(), "(none)") << "keys other than Enter write nothing";
-  toolkit.Type("Form4", "\r");
+  toolkit.Type("Form4", "Text1", "\r");
   EXPECT_EQ(Profile(), "[qbv1]\r\nHANDLE='Al'\r\n");
   EXPECT_EQ(program.form1().Handle(), "Al");
   EXPECT_EQ(Form("Form2").MenuItem("handle").Caption(), "handle:[Al]");
@@ -269,10 +265,10 @@ TEST_F(RunningTest, ConfirmationPauseHandlesTicksAndASecondEnter) {
   StartIdle();
   toolkit.AdvanceSeconds(59.5);
   Choose("handle");
-  toolkit.Type("Form4", kBackspaces + "A");
+  TypeAfresh("Form4", "A");
   const double t = toolkit.Now();
-  toolkit.TypeAt(t + 0.3, "Form4", "l\r");
-  toolkit.Type("Form4", "\r");
+  toolkit.At(t + 0.3, [this] { toolkit.Type("Form4", "Text1", "l\r"); });
+  toolkit.Type("Form4", "Text1", "\r");
   EXPECT_NEAR(toolkit.Now(), t + 1.5, 1e-3);
   EXPECT_EQ(Room(), kStarted + Tick(1)) << "the tick fell inside the pause";
   EXPECT_EQ(Profile(), "[qbv1]\r\nHANDLE=Al\r\n");

@@ -19,7 +19,7 @@ using namespace platform::sim;
 using D = Document;
 using Texts = std::vector<std::string>;
 
-std::vector<Call> operator+(std::vector<Call> a, const std::vector<Call>& b) {
+Texts operator+(Texts a, const Texts& b) {
   return a.insert(a.end(), b.begin(), b.end()), a;
 }
 
@@ -64,12 +64,12 @@ TEST(MinuteCounter, CountsInShortestDecimalText) {
 constexpr const char* kRoomChildren[] = {"RICHCNTL", "_AOL_Listbox", "_AOL_Icon", "_AOL_Static"};
 
 // The calls of a walk that probes each child in turn, all four look-ups each.
-std::vector<Call> Walk(WindowHandle frame, WindowHandle mdi, const std::vector<WindowHandle>& children) {
-  std::vector<Call> calls = {FindWindowCall("AOL Frame25"), FindWindowExCall(frame, 0, "MDIClient")};
+Texts Walk(WindowHandle frame, WindowHandle mdi, const std::vector<WindowHandle>& children) {
+  Texts calls = {CallText("FindWindowA", "AOL Frame25"), CallText("FindWindowExA", frame, 0, "MDIClient")};
   WindowHandle after = 0;
   for (const WindowHandle child : children) {
-    calls.push_back(FindWindowExCall(mdi, std::exchange(after, child), "AOL Child"));
-    for (const char* name : kRoomChildren) calls.push_back(FindWindowExCall(child, 0, name));
+    calls.push_back(CallText("FindWindowExA", mdi, std::exchange(after, child), "AOL Child"));
+    for (const char* name : kRoomChildren) calls.push_back(CallText("FindWindowExA", child, 0, name));
   }
   return calls;
 }
@@ -107,10 +107,10 @@ TEST(ChatRoom, FirstCompleteDocumentInChildOrderWithEveryLookUpMade) {
 }
 
 // A send's calls once it has the room: its second rich-text box gets the text.
-std::vector<Call> Typed(WindowHandle room, WindowHandle input, const std::string& bytes) {
+Texts Typed(WindowHandle room, WindowHandle input, const std::string& bytes) {
   const WindowHandle view = room == 0 ? 0 : room + 1;
-  return {FindWindowExCall(room, 0, "RICHCNTL"), FindWindowExCall(room, view, "RICHCNTL"), SetTextCall(input, bytes),
-          CharCall(input, 13)};
+  return {CallText("FindWindowExA", room, 0, "RICHCNTL"), CallText("FindWindowExA", room, view, "RICHCNTL"),
+          CallText("SendMessageA", input, kWmSetText, 0, bytes), CallText("SendMessageA", input, kWmChar, 13, 0)};
 }
 
 TEST(ChatSend, TypesIntoTheSecondRichTextBoxThenDeliversEnter) {
@@ -146,7 +146,7 @@ TEST(ChatSend, LineWithNowhereToGoIsLost) {
   const HostClient busy = AddHostClient(hung, {D::Room});
   hung.SetHung(busy.inputs[0], true);
   ChatSend(hung, "lost");
-  EXPECT_EQ(hung.Calls().back(), CharCall(busy.inputs[0], 13));
+  EXPECT_EQ(hung.Calls().back(), CallText("SendMessageA", busy.inputs[0], kWmChar, 13, 0));
   EXPECT_TRUE(hung.PostedLines(busy.documents[0]).empty());
   hung.SetHung(busy.inputs[0], false);
   ChatSend(hung, "back");

@@ -20,7 +20,6 @@ using Lines = std::vector<std::string>;
 // An announcement as the room receives it.
 inline std::string Bytes(const std::string& utf8) { return platform::sim::Utf8ToWindows1252(utf8); }
 inline const std::string kProfile{platform::sim::SimProfileFiles::kDefaultPath};
-inline const std::string kBackspaces(9, '\b');  // clears "...handle"
 
 struct SimProgram {
   SimProgram() { toolkit.SetClock(36000); }
@@ -53,7 +52,12 @@ struct SimProgram {
   platform::Form& Main() { return program.form1().Window(); }
   std::string Counter() { return Main().Label("Label7").Caption(); }
   std::string Profile() const { return files.Get(kProfile) ? files.Get(kProfile)->bytes : "(none)"; }
-  void Click(std::string_view form, std::string_view control) { toolkit.Click(form, control); }
+  void Click(std::string_view form, std::string_view control) { toolkit.Press(form, control); }
+  // The user empties the dialog's box and types the keys into it.
+  void TypeAfresh(std::string_view form, std::string_view keys) {
+    Form(form).TextBox("Text1").SetText("");
+    toolkit.Type(form, "Text1", keys);
+  }
   // Opens the main window's menu and takes the item ("" dismisses it).
   void Choose(std::string_view item) {
     toolkit.ChooseFromNextPopup(item);

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/display_scale.h"
+#include "platform/rules/display_scale.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/newer_functions.h"
 #include "platform/win32/text.h"

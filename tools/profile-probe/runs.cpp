@@ -8,12 +8,12 @@
 #include <sstream>
 #include <string_view>
 
-#include "platform/sim/profile_format.h"
+#include "platform/rules/profile_format.h"
 
 namespace quimbly::probe {
 namespace {
 
-namespace format = platform::sim::profile_format;
+namespace format = platform::profile_format;
 
 // A read with this default and a large buffer tells a missing key from an
 // empty value and shows the whole value; it has no spaces or quotes for the

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/utf8.h"
+#include "platform/rules/utf8.h"
 
 namespace quimbly::platform::sim {
 namespace {

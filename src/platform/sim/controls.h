@@ -24,25 +24,28 @@ class SimText final : public Label, public TextBox, public MenuItem {
   std::string text_;
 };
 
+// A timer the toolkit's clock runs, in the order timers were made.
 class SimTimer final : public Timer {
  public:
-  SimTimer(SimToolkit& toolkit, const ControlLayout& layout) : toolkit_(toolkit), layout_(layout) {}
+  SimTimer(SimToolkit& toolkit, const ControlLayout& layout, FormEvents& events);
+  ~SimTimer() override;
   bool Enabled() const override { return enabled_; }
   void SetEnabled(bool enabled) override;
 
-  std::string_view Name() const { return layout_.name; }
   double Due() const { return due_; }
-  void Rearm() { due_ += layout_.intervalMs / 1000.0; }
+  // The interval has passed: a Timer event is posted and the next one begins.
+  void FallDue();
 
  private:
   SimToolkit& toolkit_;
   const ControlLayout& layout_;
+  FormEvents& events_;
   bool enabled_ = false;
   double due_ = 0;
 };
 
-// A picture box: the boxes drawn into what it shows (the end-to-end tests
-// check the real pixels), and how many Paint events it raised.
+// A picture box: the boxes drawn into it, in order (the end-to-end tests
+// check the real pixels).
 class SimPictureBox final : public PictureBox {
  public:
   struct Drawn {
@@ -59,17 +62,12 @@ class SimPictureBox final : public PictureBox {
   void SetDrawWidth(int pixels) override { drawWidth_ = pixels; }
   float Width() const override { return static_cast<float>(layout_.twips.width); }
   float Height() const override { return static_cast<float>(layout_.twips.height); }
-  // Only the banners' pen is modelled: solid, inside the frame, copying.
-  void Box(float x1, float y1, float x2, float y2, Colour colour) override;
-
-  // Uncovered or shown: repainted from the persistent image, or cleared and
-  // in need of a Paint event (true).
-  bool NeedsPaint();
-  void CountPaintEvent() { ++paintEvents_; }
+  void Box(float x1, float y1, float x2, float y2, Colour colour) override {
+    if (IsBannerPen(drawStyle_, drawMode_)) boxes_.push_back({x1, y1, x2, y2, colour});
+  }
 
   bool AutoRedraw() const { return autoRedraw_; }
   int DrawWidth() const { return drawWidth_; }
-  int PaintEvents() const { return paintEvents_; }
   // What the box shows, in drawing order.
   const std::vector<Drawn>& Boxes() const { return boxes_; }
 
@@ -77,9 +75,8 @@ class SimPictureBox final : public PictureBox {
   const ControlLayout& layout_;
   bool autoRedraw_ = false;
   int drawStyle_ = 0;
-  int drawMode_ = 13;
+  int drawMode_ = kCopyPen;
   int drawWidth_ = 1;
-  int paintEvents_ = 0;
   std::vector<Drawn> boxes_;
 };
 

@@ -1,5 +1,5 @@
-// A simulated form: its controls' state, visibility, position, keyboard focus
-// and menus, built from the same layout table as the real window.
+// A simulated form: its controls' state, visibility, position and menus,
+// built from the same layout table as the real window.
 #pragma once
 
 #include <map>
@@ -37,6 +37,7 @@ class SimForm final : public Form {
   bool Minimized() const override { return minimized_; }
   WindowHandle hWnd() const override { return hwnd_; }
   float Left() const override { return left_; }
+  float ScreenWidth() const override;
   void SetLeft(float twips) override;
 
   platform::Label& Label(std::string_view name) override { return Get(name, Kind::Label, &Control::text); }
@@ -47,20 +48,14 @@ class SimForm final : public Form {
   platform::Menu& Menu(std::string_view name) override { return Get(name, Kind::Menu, &Control::menu); }
   SimPictureBox& Picture(std::string_view name) { return Get(name, Kind::PictureBox, &Control::picture); }
 
-  // The window was uncovered: boxes without a persistent image ask for Paint.
-  void Uncover();
-  // A press takes the focus where it can, then the control hears of it.
   void Press(std::string_view control, Event event);
-  // A key goes to the focused control's KeyPress first; what the handler
-  // leaves of it reaches a text box.
-  void Key(int key);
-  // Keyboard focus: the control keys go to, empty when none can take it.
-  const std::string& Focused() const { return focused_; }
+  // A key goes to the text box's KeyPress first; a printable key the handler
+  // leaves reaches its text.
+  void Key(std::string_view control, int key);
 
   const FormLayout& Layout() const { return layout_; }
   FormEvents& Events() { return events_; }
   SimToolkit& Toolkit() { return toolkit_; }
-  std::vector<SimTimer*> Timers();
 
  private:
   enum class Kind { Label, TextBox, Timer, PictureBox, MenuItem, Menu };
@@ -83,7 +78,6 @@ class SimForm final : public Form {
   bool visible_ = false;
   bool minimized_ = false;
   float left_ = 0;
-  std::string focused_;
   std::map<std::string, Control, std::less<>> controls_;
 };
 

@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "platform/sim/codepage.h"
-#include "platform/sim/profile_format.h"
+#include "platform/rules/profile_format.h"
 
 namespace quimbly::platform::sim {
 

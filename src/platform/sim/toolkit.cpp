@@ -20,8 +20,7 @@ SimForm& VisibleForm(const SimToolkit& toolkit, std::string_view name) {
 }  // namespace
 
 std::unique_ptr<Form> SimToolkit::LoadForm(const FormLayout& layout, FormEvents& events) {
-  const std::vector<EventBinding> bindings = events.Bindings();
-  if (const std::string fault = BindingFault(layout, bindings); !fault.empty()) throw std::logic_error(fault);
+  if (const std::string fault = BindingFault(layout, events.Bindings()); !fault.empty()) throw std::logic_error(fault);
   return std::make_unique<SimForm>(*this, layout, events);
 }
 
@@ -47,56 +46,33 @@ void SimToolkit::End() {
   throw ProgramEnded{};
 }
 
-void SimToolkit::Run(const std::function<void()>& program) { Deliver(program); }
-
-void SimToolkit::Click(std::string_view form, std::string_view control) { Deliver(Press(form, control, Event::Click)); }
-
-void SimToolkit::MouseDown(std::string_view form, std::string_view control) {
-  Deliver(Press(form, control, Event::MouseDown));
+// Each key is handled before the next arrives, and finds the form as it
+// stands: a handler may have hidden it.
+void SimToolkit::Type(std::string_view form, std::string_view control, std::string_view keys) {
+  for (const char c : keys) {
+    Run([this, f = std::string(form), n = std::string(control), c] {
+      VisibleForm(*this, f).Key(n, static_cast<unsigned char>(c));
+    });
+  }
 }
 
-// One key at a time, each handled before the next arrives.
-void SimToolkit::Type(std::string_view form, std::string_view keys) {
-  for (const char c : keys) Deliver(Keys(form, std::string(1, c)));
+void SimToolkit::EndSession() {
+  Run([this] {
+    const std::vector<SimForm*> told = forms_;
+    for (SimForm* form : told) form->Events().SessionEnding();
+    End();
+  });
 }
 
-void SimToolkit::Uncover(std::string_view form) {
-  SimForm& target = VisibleForm(*this, form);
-  Deliver([&target] { target.Uncover(); });
-}
+void SimToolkit::At(double clock, std::function<void()> action) { scheduled_.emplace(clock, std::move(action)); }
 
-void SimToolkit::ClickAt(double clock, std::string_view form, std::string_view control) {
-  scheduled_.push_back({clock, Press(form, control, Event::Click)});
-}
-
-void SimToolkit::TypeAt(double clock, std::string_view form, std::string_view keys) {
-  scheduled_.push_back({clock, Keys(form, keys)});
-}
-
-void SimToolkit::EndSession() { Deliver([this] { SessionEnds(); }); }
-
-void SimToolkit::EndSessionAt(double clock) { scheduled_.push_back({clock, [this] { SessionEnds(); }}); }
-
-void SimToolkit::SessionEnds() {
-  const std::vector<SimForm*> told = forms_;
-  for (SimForm* form : told) form->Events().SessionEnding();
-  End();
-}
-
-std::function<void()> SimToolkit::Press(std::string_view form, std::string_view control, Event event) {
-  return [this, f = std::string(form), c = std::string(control), event] { VisibleForm(*this, f).Press(c, event); };
-}
-
-// Each key finds the form as it stands: a handler may have hidden it.
-std::function<void()> SimToolkit::Keys(std::string_view form, std::string_view keys) {
-  return [this, f = std::string(form), k = std::string(keys)] {
-    for (const char c : k) VisibleForm(*this, f).Key(static_cast<unsigned char>(c));
-  };
+void SimToolkit::Press(std::string_view form, std::string_view control, Event event) {
+  Run([this, f = std::string(form), c = std::string(control), event] { VisibleForm(*this, f).Press(c, event); });
 }
 
 void SimToolkit::AdvanceSeconds(double seconds) {
   const double end = now_ + seconds;
-  Deliver([this, end] {
+  Run([this, end] {
     while (StepTo(end)) RunPending();
     now_ = std::max(now_, end);
   });
@@ -115,15 +91,16 @@ bool SimToolkit::IsLoaded(std::string_view name) const {
 
 void SimToolkit::Post(std::function<void()> event) { pending_.push_back(std::move(event)); }
 
-// Entry from the test: runs the event and whatever it leaves pending; an End
-// inside stops everything, as the process would.
-void SimToolkit::Deliver(std::function<void()> event) {
+void SimToolkit::Run(std::function<void()> event) {
   if (ended_) return;
+  if (delivering_) return event();
+  delivering_ = true;
   try {
     Post(std::move(event));
     RunPending();
   } catch (const ProgramEnded&) {
   }
+  delivering_ = false;
 }
 
 void SimToolkit::RunPending() {
@@ -135,44 +112,22 @@ void SimToolkit::RunPending() {
 }
 
 bool SimToolkit::StepTo(double limit) {
-  double earliest = limit;
-  bool found = false;
-  for (const Scheduled& s : scheduled_) {
-    if (s.at <= earliest) { earliest = s.at; found = true; }
-  }
-  for (SimForm* form : forms_) {
-    for (SimTimer* timer : form->Timers()) {
-      if (timer->Enabled() && timer->Due() <= earliest) { earliest = timer->Due(); found = true; }
-    }
+  const bool actionDue = !scheduled_.empty() && scheduled_.begin()->first <= limit;
+  double earliest = actionDue ? scheduled_.begin()->first : limit;
+  bool found = actionDue;
+  for (const SimTimer* timer : timers_) {
+    if (timer->Enabled() && timer->Due() <= earliest) { earliest = timer->Due(); found = true; }
   }
   if (!found) return false;
   now_ = std::max(now_, earliest);
-  // Everything due at that moment, scheduled input first (in the order it
-  // was scheduled), then ticks.
-  for (auto it = scheduled_.begin(); it != scheduled_.end();) {
-    if (it->at <= earliest) {
-      Post(std::move(it->event));
-      it = scheduled_.erase(it);
-    } else {
-      ++it;
-    }
+  // Everything due at that moment, the test's actions first, then ticks.
+  for (auto it = scheduled_.begin(); it != scheduled_.end() && it->first <= earliest; it = scheduled_.erase(it)) {
+    Post(std::move(it->second));
   }
-  for (SimForm* form : forms_) {
-    for (SimTimer* timer : form->Timers()) {
-      if (timer->Enabled() && timer->Due() <= earliest) {
-        timer->Rearm();
-        Post([form, name = std::string(timer->Name())] { form->Events().Raise(name, Event::Timer); });
-      }
-    }
+  for (SimTimer* timer : timers_) {
+    if (timer->Enabled() && timer->Due() <= earliest) timer->FallDue();
   }
   return true;
-}
-
-std::optional<std::string> SimToolkit::ShowPopup(Popup popup) {
-  popups_.push_back(std::move(popup));
-  auto choice = std::move(nextPopupChoice_);
-  nextPopupChoice_.reset();
-  return choice;
 }
 
 }  // namespace quimbly::platform::sim

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,28 +27,25 @@ class SimToolkit : public Toolkit {
   void DoEvents() override;
   void WaitForEvents(double seconds) override;
   float Clock() const override;
-  float ScreenWidth() const override { return screenWidth_; }
+  float ScreenWidth() const { return screenWidth_; }
   [[noreturn]] void End() override;
 
   // --- Driving the program, as its user and the passing of time would. ---
-  // Runs a piece of the program (a Load, say) as the toolkit would.
-  void Run(const std::function<void()>& program);
-  // A click on a control of a shown form; it also takes the focus if it can.
-  void Click(std::string_view form, std::string_view control);
-  // A press of a mouse button on a control of a shown form.
-  void MouseDown(std::string_view form, std::string_view control);
-  // Keys typed into the focused control of a shown form ("\r" is Enter, "\b" Backspace).
-  void Type(std::string_view form, std::string_view keys);
-  // Another window covered the form and has gone: it is drawn again.
-  void Uncover(std::string_view form);
-  // A click at a time still to come, delivered when the clock reaches it.
-  void ClickAt(double clock, std::string_view form, std::string_view control);
-  // Keys typed at a time still to come.
-  void TypeAt(double clock, std::string_view form, std::string_view keys);
+  // Runs a piece of the program (a Load, say) as the toolkit would, with
+  // whatever it leaves pending; an End inside stops everything, as the
+  // process would. Input from an action At runs is handled at once, inside
+  // the loop already running.
+  void Run(std::function<void()> event);
+  // A click or a press of a mouse button on a control of a shown form.
+  void Press(std::string_view form, std::string_view control, Event event = Event::Click);
+  // Keys typed into a control of a shown form, one at a time ("\r" is Enter).
+  void Type(std::string_view form, std::string_view control, std::string_view keys);
   // Windows ends the session: each loaded form hears of it in load order,
   // then the system ends a program that has not ended itself.
   void EndSession();
-  void EndSessionAt(double clock);
+  // The test's action (a click, keys, the session's end) at a time still to
+  // come, run when the clock reaches it, before the ticks due then.
+  void At(double clock, std::function<void()> action);
   // The item the next pop-up menu chooses; without one the menu is dismissed.
   void ChooseFromNextPopup(std::string_view item) { nextPopupChoice_ = item; }
   // Lets time pass; ticks and scheduled input are handled as they fall due.
@@ -62,7 +60,6 @@ class SimToolkit : public Toolkit {
 
   SimForm& FindForm(std::string_view name) const;
   bool IsLoaded(std::string_view name) const;
-  SimWindowSystem& Windows() { return windows_; }
 
   // A pop-up menu shown over a form, with its items' captions.
   struct Popup {
@@ -72,23 +69,13 @@ class SimToolkit : public Toolkit {
   };
   const std::vector<Popup>& Popups() const { return popups_; }
 
-  // --- For the simulated forms. ---
-  void Loaded(SimForm* form) { forms_.push_back(form); }
-  void Unloaded(SimForm* form) { std::erase(forms_, form); }
   void Post(std::function<void()> event);
-  // Records the pop-up; the item the test chose for it, if any.
-  std::optional<std::string> ShowPopup(Popup popup);
 
  private:
-  struct Scheduled {
-    double at;
-    std::function<void()> event;
-  };
+  friend class SimForm;
+  friend class SimMenu;
+  friend class SimTimer;
 
-  void SessionEnds();
-  std::function<void()> Press(std::string_view form, std::string_view control, Event event);
-  std::function<void()> Keys(std::string_view form, std::string_view keys);
-  void Deliver(std::function<void()> event);
   void RunPending();
   // Posts what falls due up to the clock; moves the clock to the earliest due
   // moment at or before limit. False when nothing falls due by then.
@@ -97,13 +84,14 @@ class SimToolkit : public Toolkit {
   SimWindowSystem& windows_;
   std::vector<SimForm*> forms_;
   std::deque<std::function<void()>> pending_;
-  std::vector<Scheduled> scheduled_;
+  std::multimap<double, std::function<void()>> scheduled_;  // equal times in the order given
+  std::vector<SimTimer*> timers_;
   std::optional<std::string> nextPopupChoice_;
   std::vector<Popup> popups_;
   double now_ = 0;
   float screenWidth_ = 15360;  // 1024 pixels
   bool ended_ = false;
-  int depth_ = 0;
+  bool delivering_ = false;
   std::uint64_t pumps_ = 0;
 };
 

@@ -3,42 +3,30 @@
 // input box (set text, then a carriage return posts a line to its room).
 #pragma once
 
-#include <cstdint>
 #include <map>
-#include <ostream>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "platform/window_system.h"
 
 namespace quimbly::platform::sim {
 
-// One call the core made, with its arguments; text as the code-page bytes sent.
-struct Call {
-  std::string function;
-  WindowHandle window = 0;  // FindWindowExA: parent; SendMessageA: target
-  WindowHandle after = 0;   // FindWindowExA: child-after
-  std::string className;
-  unsigned message = 0;
-  std::uintptr_t wParam = 0;
-  std::intptr_t lParam = 0;
-  std::string bytes;
-  unsigned flags = 0;  // SetWindowPos; its position and size are always 0 here
-
-  bool operator==(const Call&) const = default;
-};
-
-// A call as readable text, for a failing test's message.
-std::ostream& operator<<(std::ostream& out, const Call& c);
-
-Call FindWindowCall(std::string_view className);
-Call FindWindowExCall(WindowHandle parent, WindowHandle after, std::string_view className);
-Call SetTextCall(WindowHandle window, std::string_view bytes);
-Call CharCall(WindowHandle window, std::uintptr_t code);
-Call SetWindowPosCall(WindowHandle window, WindowHandle insertAfter, unsigned flags);
-Call ReleaseCaptureCall();
-Call SysCommandCall(WindowHandle window, std::uintptr_t command);
+// One call as the log records it: "FindWindowExA(256, 0, "MDIClient")", its
+// numbers in decimal, its texts in quotes as the code-page bytes sent.
+template <typename... Args>
+std::string CallText(std::string_view function, const Args&... args) {
+  std::string text = std::string(function) + "(", separator;
+  const auto add = [&](const auto& arg) {
+    text += std::exchange(separator, ", ");
+    if constexpr (std::is_arithmetic_v<std::decay_t<decltype(arg)>>) text += std::to_string(static_cast<long long>(arg));
+    else text += '"' + std::string(arg) + '"';
+  };
+  (add(args), ...);
+  return text + ")";
+}
 
 class SimWindowSystem : public WindowSystem {
  public:
@@ -57,7 +45,7 @@ class SimWindowSystem : public WindowSystem {
   std::vector<std::string> PostedLines(WindowHandle document) const;  // bytes
   void ClearPostedLines(WindowHandle document);
 
-  const std::vector<Call>& Calls() const { return calls_; }
+  const std::vector<std::string>& Calls() const { return calls_; }
   void ClearCalls() { calls_.clear(); }
 
   WindowHandle FindWindowA(std::string_view className) override;
@@ -82,14 +70,12 @@ class SimWindowSystem : public WindowSystem {
     std::vector<std::string> posted;
   };
 
-  const std::vector<WindowHandle>& ChildrenOf(WindowHandle parent) const;
   Window* Find(WindowHandle window);
-  const Window* Find(WindowHandle window) const;
 
   std::map<WindowHandle, Window> windows_;
   std::vector<WindowHandle> topLevel_;
   WindowHandle nextHandle_ = 0x100;
-  std::vector<Call> calls_;
+  std::vector<std::string> calls_;
 };
 
 }  // namespace quimbly::platform::sim

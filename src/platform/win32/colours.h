@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/display_scale.h"
+#include "platform/rules/display_scale.h"
 #include "platform/layout.h"
 
 namespace quimbly::platform::win32 {

@@ -177,6 +177,8 @@ float FormWindow::Left() const {
   return scale_.Twips(r.left);
 }
 
+float FormWindow::ScreenWidth() const { return scale_.Twips(GetSystemMetrics(SM_CXSCREEN)); }
+
 void FormWindow::SetLeft(float twips) {
   RECT r;
   GetWindowRect(hwnd(), &r);

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/display_scale.h"
+#include "platform/rules/display_scale.h"
 #include "platform/toolkit.h"
 #include "platform/win32/menu_tree.h"
 #include "platform/win32/picture_cache.h"
@@ -46,6 +46,9 @@ class FormWindow final : public Surface, public platform::Form {
   WindowHandle hWnd() const override;
   float Left() const override;
   void SetLeft(float twips) override;
+  float ScreenWidth() const override;
+  // The scale the form is laid out at: of the display it is on.
+  const DisplayScale& Scale() const { return scale_; }
 
   platform::Label& Label(std::string_view name) override { return *Find(name, &Control::label); }
   platform::TextBox& TextBox(std::string_view name) override { return *Find(name, &Control::textBox); }

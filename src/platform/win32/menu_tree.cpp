@@ -4,8 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "platform/display_scale.h"
-#include "platform/win32/dpi.h"
+#include "platform/win32/form_window.h"
 #include "platform/win32/text.h"
 
 namespace quimbly::platform::win32 {
@@ -54,8 +53,10 @@ class MenuTree::Entry final : public platform::MenuItem, public platform::Menu {
   }
 
   void PopUp(const Form& over, float xTwips) override {
-    const HWND window = reinterpret_cast<HWND>(over.hWnd());
-    POINT at{DisplayScale(WindowDpi(window)).Pixels(xTwips), 0};
+    // Every form of this backend is a FormWindow; its scale is the one its own layout uses.
+    const auto& form = static_cast<const FormWindow&>(over);
+    const HWND window = reinterpret_cast<HWND>(form.hWnd());
+    POINT at{form.Scale().Pixels(xTwips), 0};
     ClientToScreen(window, &at);
     POINT pointer;
     GetCursorPos(&pointer);

@@ -1,6 +1,6 @@
 #include "platform/win32/picture_box_window.h"
 
-#include "platform/box_raster.h"
+#include "platform/rules/box_raster.h"
 #include "platform/win32/colours.h"
 
 namespace quimbly::platform::win32 {
@@ -35,11 +35,8 @@ void PictureBoxWindow::LayOut(const DisplayScale& scale, HFONT font) {
   Surface::LayOut(scale, font);
 }
 
-// Only the pen the banners use is drawn: solid, inside the frame, copying.
 void PictureBoxWindow::Box(float x1, float y1, float x2, float y2, Colour colour) {
-  constexpr int kInsideSolid = 6;
-  constexpr int kCopyPen = 13;
-  if (drawStyle_ != kInsideSolid || drawMode_ != kCopyPen) return;
+  if (!IsBannerPen(drawStyle_, drawMode_)) return;
   HDC dc = autoRedraw_ ? imageDc_ : target_;
   if (dc == nullptr) return;
   HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(colour));

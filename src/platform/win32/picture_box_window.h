@@ -42,7 +42,7 @@ class PictureBoxWindow final : public Surface, public platform::PictureBox {
   HBITMAP image_ = nullptr;
   HGDIOBJ imageOld_ = nullptr;
   int drawStyle_ = 0;
-  int drawMode_ = 13;
+  int drawMode_ = kCopyPen;
   int drawWidth_ = 1;
 };
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/pictures.h"
+#include "platform/rules/pictures.h"
 
 namespace quimbly::platform::win32 {
 namespace {

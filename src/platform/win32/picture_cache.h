@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "platform/display_scale.h"
+#include "platform/rules/display_scale.h"
 #include "platform/layout.h"
 
 namespace quimbly::platform::win32 {

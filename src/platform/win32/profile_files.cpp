@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/profile_place.h"
+#include "platform/rules/profile_place.h"
 #include "platform/win32/backend.h"
 #include "platform/win32/text.h"
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/display_scale.h"
+#include "platform/rules/display_scale.h"
 #include "platform/toolkit.h"
 #include "platform/win32/picture_cache.h"
 #include "platform/win32/window.h"

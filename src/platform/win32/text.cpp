@@ -4,11 +4,11 @@
 
 #include <cstddef>
 
-#include "platform/utf8.h"
+#include "platform/rules/utf8.h"
 
 namespace quimbly::platform::win32 {
 
-// Both conversions through UTF-16 work on every Windows, 95 included.
+// Both conversions through UTF-16 work on every Windows, 95 and NT 4.0 included.
 std::string ToCodePage(std::string_view utf8) {
   const std::u16string wide = Utf8ToUtf16(utf8);
   if (wide.empty()) return {};

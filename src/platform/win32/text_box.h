@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/display_scale.h"
+#include "platform/rules/display_scale.h"
 #include "platform/layout.h"
 #include "platform/toolkit.h"
 

@@ -3,9 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/display_scale.h"
 #include "platform/win32/backend.h"
-#include "platform/win32/dpi.h"
 #include "platform/win32/fatal.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/newer_functions.h"
@@ -102,7 +100,6 @@ class Win32Toolkit final : public Toolkit {
     return static_cast<float>(t.wHour * 3600 + t.wMinute * 60 + t.wSecond) + static_cast<float>(t.wMilliseconds) / 1000.0f;
   }
 
-  float ScreenWidth() const override { return DisplayScale(SystemDpi()).Twips(GetSystemMetrics(SM_CXSCREEN)); }
 
   // Whoever in another program waits on a message to one of our windows has
   // its answer before the process goes: Windows ending the session waits on

@@ -14,7 +14,7 @@ constexpr platform::ControlLayout kControls[] = {
      .back = platform::kSchemeWindowBackground, .fore = platform::kSchemeWindowText, .edge = Edge::Flat,
      .tabIndex = 0},
     {.kind = ControlKind::Label, .name = "Label2", .twips = {2040, 360, 255, 255}, .text = "ok",
-     .fore = platform::kWhite, .tabIndex = 2},
+     .fore = platform::kWhite},
 };
 
 constexpr platform::FormLayout kForm3 = {

@@ -1,4 +1,4 @@
-#include "platform/box_raster.h"
+#include "platform/rules/box_raster.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "platform/display_scale.h"
+#include "platform/rules/display_scale.h"
 
 namespace quimbly::platform {
 

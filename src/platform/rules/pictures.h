@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/bitmap.h"
-#include "platform/display_scale.h"
+#include "platform/rules/bitmap.h"
+#include "platform/rules/display_scale.h"
 #include "platform/layout.h"
 
 namespace quimbly::platform {

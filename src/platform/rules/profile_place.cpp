@@ -1,4 +1,4 @@
-#include "platform/profile_place.h"
+#include "platform/rules/profile_place.h"
 
 namespace quimbly::platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/pictures.h"
+#include "platform/rules/pictures.h"
 
 namespace quimbly::platform {
 

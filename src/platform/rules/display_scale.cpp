@@ -1,4 +1,4 @@
-#include "platform/display_scale.h"
+#include "platform/rules/display_scale.h"
 
 #include <cmath>
 

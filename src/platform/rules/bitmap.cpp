@@ -1,4 +1,4 @@
-#include "platform/bitmap.h"
+#include "platform/rules/bitmap.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace quimbly::platform::sim::profile_format {
+namespace quimbly::platform::profile_format {
 
 // The value of key in section, as GetPrivateProfileStringA finds it (before
 // any cut to a buffer), or nullopt when the section or key is missing.
@@ -27,4 +27,4 @@ std::string ReadIntoBuffer(std::string_view content, std::string_view section, s
 std::string Write(std::string_view content, bool exists, std::string_view section, std::string_view key,
                   std::string_view value);
 
-}  // namespace quimbly::platform::sim::profile_format
+}  // namespace quimbly::platform::profile_format

@@ -1,10 +1,10 @@
-#include "platform/sim/profile_format.h"
+#include "platform/rules/profile_format.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <vector>
 
-namespace quimbly::platform::sim::profile_format {
+namespace quimbly::platform::profile_format {
 namespace {
 
 // The system loads the whole file into sections of entries and, on any
@@ -144,4 +144,4 @@ std::string Write(std::string_view content, bool exists, std::string_view sectio
   return Serialize(sections);
 }
 
-}  // namespace quimbly::platform::sim::profile_format
+}  // namespace quimbly::platform::profile_format

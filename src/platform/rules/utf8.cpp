@@ -1,4 +1,4 @@
-#include "platform/utf8.h"
+#include "platform/rules/utf8.h"
 
 namespace quimbly::platform {
 namespace {
