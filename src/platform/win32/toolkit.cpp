@@ -100,7 +100,6 @@ class Win32Toolkit final : public Toolkit {
     return static_cast<float>(t.wHour * 3600 + t.wMinute * 60 + t.wSecond) + static_cast<float>(t.wMilliseconds) / 1000.0f;
   }
 
-
   // Whoever in another program waits on a message to one of our windows has
   // its answer before the process goes: Windows ending the session waits on
   // each window's, and Wine's session end stalls for good on one left open.
