@@ -2,7 +2,8 @@
 # The room as its people see it, in the demo host's rich edit view: the
 # started line after the screen name, in #0080FF; a reason's markup
 # rendered (italic, bold, "&", no tags); a line a person types into the room;
-# the view kept on its newest line; and the transcript raw all the while.
+# the view kept on its newest line; a 100 000-byte line; and the transcript
+# raw all the while.
 source "$(dirname "$0")/lib.sh"
 
 start_host room --screen-name Tester
@@ -48,6 +49,13 @@ wait_for_lines "$(transcript)" 31 20
 expect_last_paragraph "[]Tester: line 25" "the newest of many lines"
 [[ "$(room_view | head -n 1)" == *newest-visible=1 ]] || fail "the view is not scrolled to its newest line"
 
+# A line longer than the box takes, sent as Quimbly sends one: the room
+# posts it whole, though the box showed only its start.
+long=$WORK/long-line
+printf '<b>x</b>&amp;1.;%.0s' $(seq 6250) >"$long"  # 100 000 bytes
+wine_exe "$PROBES_DIR/room-sender.exe" "$(winpath "$long")" | tr -d '\r' || fail "the long line was not sent"
+wait_for_lines "$(transcript)" 32 20
+
 {
   line_by
   line_loaded Jo
@@ -55,5 +63,7 @@ expect_last_paragraph "[]Tester: line 25" "the newest of many lines"
   line_idle
   line_time 1 "$reason"
   printf '%s\n' "$reason" "${typed[@]}"
+  cat "$long"
+  echo
 } | expect_bytes "$(transcript)"
 echo "PASS: the room shows colour, markup and typed lines; the transcript keeps the bytes"

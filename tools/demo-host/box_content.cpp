@@ -1,5 +1,7 @@
 #include "box_content.h"
 
+#include <richedit.h>
+
 #include <string>
 
 #include "file_output.h"
@@ -24,6 +26,8 @@ std::string TakeEnteredLine(HWND box) {
 }  // namespace
 
 void PostLine(Document& doc) {
+  // Setting the box's text clears its modified mark; any edit sets it.
+  const bool edited = CallRichEdit(doc.input, EM_GETMODIFY, 0, 0) != 0;
   std::string line;
   if (doc.input == doc.view) {
     line = TakeEnteredLine(doc.input);
@@ -31,6 +35,8 @@ void PostLine(Document& doc) {
     line = ShownText(doc.input);
     ClearBox(doc.input);
   }
+  if (!doc.heldLine.empty() && !edited) line = doc.heldLine;
+  doc.heldLine.clear();
 
   // Show the line first, so whoever sees it in the transcript can also see it on screen.
   ShowLine(doc.view, doc.screenName, line);

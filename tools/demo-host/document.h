@@ -30,6 +30,9 @@ struct Document {
   std::string screenName;    // the sender of every line posted here
   EchoMode echo = EchoMode::None;
   bool hangPending = false;  // next WM_SETTEXT freezes the UI thread
+  // A line sent to the input box that is longer than the box takes: the box
+  // shows its head, and Enter posts it whole unless the box was edited since.
+  std::string heldLine;
 };
 
 }  // namespace quimbly::demohost

@@ -2,6 +2,9 @@
 
 #include <richedit.h>
 
+#include <cstring>
+#include <string>
+
 #include "box_content.h"
 #include "rich_edit_calls.h"
 #include "window_classes.h"
@@ -14,13 +17,25 @@ constexpr char kBoxClass[] = "RICHCNTL";
 // characters) would cut a long line or a long session.
 constexpr LPARAM kTextLimit = 64 * 1024 * 1024;
 
+// Wine's rich edit lays a one-line box out in time that grows with the
+// square of the script runs in its text (letters, digits and each stretch of
+// punctuation are runs): 20 000 bytes of markup take seconds, 100 000
+// minutes. A longer line goes into the box as its head only, and the host
+// keeps it whole, so any line posts at once and in full.
+constexpr size_t kBoxBytes = 4096;
+
 // A hung client: the whole UI thread stops answering, then carries on.
 LRESULT InputBox_SetText(Document& doc, HWND box, WPARAM wParam, LPARAM lParam) {
   if (doc.hangPending) {
     doc.hangPending = false;
     Sleep(doc.hangSeconds * 1000u);
   }
-  return CallRichEdit(box, WM_SETTEXT, wParam, lParam);
+  const char* text = reinterpret_cast<const char*>(lParam);
+  doc.heldLine.clear();
+  if (text == nullptr || std::strlen(text) <= kBoxBytes) return CallRichEdit(box, WM_SETTEXT, wParam, lParam);
+  doc.heldLine = text;
+  const std::string head = doc.heldLine.substr(0, kBoxBytes);
+  return CallRichEdit(box, WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(head.c_str()));
 }
 
 // Returns whether the key is used up: Enter posts, where the control would
