@@ -22,7 +22,7 @@ constexpr LPARAM kTextLimit = 64 * 1024 * 1024;
 // punctuation are runs): 20 000 bytes of markup take seconds, 100 000
 // minutes. A longer line goes into the box as its head only, and the host
 // keeps it whole, so any line posts at once and in full.
-constexpr size_t kBoxBytes = 4096;
+constexpr size_t kBoxBytes = 2048;
 
 // A hung client: the whole UI thread stops answering, then carries on.
 LRESULT InputBox_SetText(Document& doc, HWND box, WPARAM wParam, LPARAM lParam) {
