@@ -5,12 +5,12 @@
 # image created must have been deleted by the end.
 source "$(dirname "$0")/lib.sh"
 
-probe="$PROBES_DIR/gdi-probe.exe"
+probe="$(dirname "$QUIMBLY_EXE")/gdi-probe.exe"  # of the same build as the exe under test
 trace="$WORK/gdi-probe.log"
 WINEDEBUG=+relay wine_exe "$probe" 3 >"$trace" 2>&1 || fail "gdi-probe failed (its trace is $trace)"
 read -r base size < <(pe_image "$probe")
-# "0024:Ret  gdi32.CreateSolidBrush() retval=000000001a080062 ret=140001234",
-# "0024:Call gdi32.DeleteObject(1a080062) ret=140001234": calls from the image only.
+# "0024:Ret  gdi32.CreateSolidBrush() retval=1a080062 ret=00401234",
+# "0024:Call gdi32.DeleteObject(1a080062) ret=00401234": calls from the image only.
 awk -v base="$base" -v size="$size" '
   function hex(s,   n, i) { n = 0; s = tolower(s); for (i = 1; i <= length(s); i++) n = n * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1; return n }
   BEGIN { lo = hex(base); hi = lo + hex(size) }
