@@ -29,7 +29,7 @@ cleanup() {
   local pid
   kill_started
   # Whatever these programs started in turn goes too, so no later test meets it.
-  for pid in $(prefix_processes '(quimbly|demo-host|profile-probe)\.exe'); do
+  for pid in $(prefix_processes '(quimbly|demo-host|profile-probe|gdi-probe)\.exe'); do
     kill "$pid" 2>/dev/null || true
   done
   restore_desktop

@@ -51,7 +51,10 @@ FormWindow::FormWindow(const FormLayout& layout, FormEvents& events, const FormR
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources.smallIcon));
   }
   BuildControls(resources);
-  for (const ControlLayout* c : TabOrder(layout)) tabOrder_.push_back(Find(c->name, &Control::window));
+  for (const ControlLayout* c : TabOrder(layout)) {
+    tabOrder_.push_back(c->kind == ControlKind::TextBox ? Find<TextBoxControl>(c->name).hwnd()
+                                                        : Find<PictureBoxWindow>(c->name).hwnd());
+  }
   LayOutAt(WindowDpi(hwnd()));
 }
 
@@ -70,26 +73,31 @@ void FormWindow::BuildControls(const FormResources& resources) {
                          .title = "",
                          .picture = c.picture},
             Events(), resources.pictures));
-        controls_.push_back({.name = c.name, .pictureBox = box.get(), .surface = box.get(), .window = box->hwnd()});
+        controls_.push_back({c.name, box.get()});
         break;
       }
       case ControlKind::Label:
-        controls_.push_back({.name = c.name, .label = &ContainerOf(c).AddLabel(c)});
+        controls_.push_back({c.name, &ContainerOf(c).AddLabel(c)});
         break;
       case ControlKind::TextBox: {
         auto& box = textBoxes_.emplace_back(std::make_unique<TextBoxControl>(c, ContainerOf(c).hwnd(), Events()));
-        controls_.push_back({.name = c.name, .textBox = box.get(), .window = box->hwnd()});
+        controls_.push_back({c.name, box.get()});
         break;
       }
       case ControlKind::Timer: {
         auto& timer = timers_.emplace_back(std::make_unique<TimerControl>(c, hwnd(), timers_.size() + 1));
-        controls_.push_back({.name = c.name, .timer = timer.get()});
+        controls_.push_back({c.name, timer.get()});
         break;
       }
     }
   }
   for (const MenuLayout& m : layout_.menus) {
-    controls_.push_back({.name = m.name, .menuItem = menus_.Item(m.name), .menu = menus_.Menu(m.name)});
+    // A top-level menu pops up; what it holds are its items.
+    if (m.parent.empty()) {
+      controls_.push_back({m.name, menus_.Menu(m.name)});
+    } else {
+      controls_.push_back({m.name, menus_.Item(m.name)});
+    }
   }
 }
 
@@ -111,16 +119,18 @@ FormWindow::~FormWindow() {
 }
 
 // Control names come from the fixed layout tables, so a miss is a programming error.
-template <typename T>
-T FormWindow::Find(std::string_view name, T Control::*slot) const {
+template <typename Kind>
+Kind& FormWindow::Find(std::string_view name) const {
   for (const Control& c : controls_) {
-    if (c.name == name && c.*slot != nullptr) return c.*slot;
+    if (c.name != name) continue;
+    if (Kind* const* control = std::get_if<Kind*>(&c.kind)) return **control;
   }
   Fatal(std::string(layout_.name) + " has no control " + std::string(name) + " of the kind asked for.");
 }
 
 Surface& FormWindow::ContainerOf(const ControlLayout& control) {
-  return control.container.empty() ? *this : *Find(control.container, &Control::surface);
+  if (control.container.empty()) return *this;
+  return Find<PictureBoxWindow>(control.container);
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

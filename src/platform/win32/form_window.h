@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string_view>
+#include <variant>
 #include <vector>
 
 #include "platform/rules/display_scale.h"
@@ -33,6 +35,9 @@ struct FormResources {
   HICON smallIcon;
 };
 
+// The form's window is the toolkit's form: its messages (a timer's tick, a
+// new DPI, Tab, closing) act on the controls the toolkit's calls reach, so a
+// window held apart would only hand them back to its holder.
 class FormWindow final : public Surface, public platform::Form {
  public:
   FormWindow(const FormLayout& layout, FormEvents& events, const FormResources& resources);
@@ -50,34 +55,28 @@ class FormWindow final : public Surface, public platform::Form {
   // The scale the form is laid out at: of the display it is on.
   const DisplayScale& Scale() const { return scale_; }
 
-  platform::Label& Label(std::string_view name) override { return *Find(name, &Control::label); }
-  platform::TextBox& TextBox(std::string_view name) override { return *Find(name, &Control::textBox); }
-  platform::Timer& Timer(std::string_view name) override { return *Find(name, &Control::timer); }
-  platform::PictureBox& PictureBox(std::string_view name) override { return *Find(name, &Control::pictureBox); }
-  platform::MenuItem& MenuItem(std::string_view name) override { return *Find(name, &Control::menuItem); }
-  platform::Menu& Menu(std::string_view name) override { return *Find(name, &Control::menu); }
+  platform::Label& Label(std::string_view name) override { return Find<WindowlessLabel>(name); }
+  platform::TextBox& TextBox(std::string_view name) override { return Find<TextBoxControl>(name); }
+  platform::Timer& Timer(std::string_view name) override { return Find<TimerControl>(name); }
+  platform::PictureBox& PictureBox(std::string_view name) override { return Find<PictureBoxWindow>(name); }
+  platform::MenuItem& MenuItem(std::string_view name) override { return Find<platform::MenuItem>(name); }
+  platform::Menu& Menu(std::string_view name) override { return Find<platform::Menu>(name); }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  // A control or menu of the layout, through the interface its kind has; the
-  // window of one that can take the focus.
+  // A control or menu of the layout, as the kind it is.
   struct Control {
     std::string_view name;
-    platform::Label* label = nullptr;
-    platform::TextBox* textBox = nullptr;
-    platform::Timer* timer = nullptr;
-    platform::PictureBox* pictureBox = nullptr;
-    platform::MenuItem* menuItem = nullptr;
-    platform::Menu* menu = nullptr;
-    Surface* surface = nullptr;  // a picture box, as a container of labels
-    HWND window = nullptr;
+    std::variant<WindowlessLabel*, TextBoxControl*, TimerControl*, PictureBoxWindow*, platform::MenuItem*,
+                 platform::Menu*>
+        kind;
   };
 
-  // What the named control holds in that slot; never null.
-  template <typename T>
-  T Find(std::string_view name, T Control::*slot) const;
+  // The named control, of that kind.
+  template <typename Kind>
+  Kind& Find(std::string_view name) const;
   Surface& ContainerOf(const ControlLayout& control);
   void BuildControls(const FormResources& resources);
   // Sizes the form and places every control at the DPI, in the font of that

@@ -48,8 +48,9 @@ void PictureBoxWindow::Box(float x1, float y1, float x2, float y2, Colour colour
   if (autoRedraw_ && target_ == nullptr) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-// A box with persistent drawing shows its image; one without is drawn anew by
-// its Paint handler, whose drawing may itself switch to an image.
+// A box without persistent drawing is drawn anew and its Paint handler draws
+// on the screen, or switches persistent drawing on and draws into the image;
+// whatever the image holds is then shown.
 void PictureBoxWindow::PaintUnderLabels(HDC dc) {
   if (!autoRedraw_) {
     PaintAnew(dc);
@@ -57,7 +58,7 @@ void PictureBoxWindow::PaintUnderLabels(HDC dc) {
     Events().Raise(Name(), Event::Paint);
     target_ = nullptr;
   }
-  if (autoRedraw_) {
+  if (imageDc_ != nullptr) {
     RECT client;
     GetClientRect(hwnd(), &client);
     BitBlt(dc, 0, 0, client.right, client.bottom, imageDc_, 0, 0, SRCCOPY);

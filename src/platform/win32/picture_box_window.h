@@ -9,6 +9,9 @@
 
 namespace quimbly::platform::win32 {
 
+// Its window is the toolkit's picture box: painting and the toolkit's drawing
+// calls share the image and the pen, which a window held apart would have to
+// reach back for.
 class PictureBoxWindow final : public Surface, public platform::PictureBox {
  public:
   PictureBoxWindow(const ControlLayout& layout, const SurfaceStyle& style, FormEvents& events,

@@ -52,9 +52,6 @@ LRESULT Surface::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       pressedLabel_ = nullptr;
       pressedSelf_ = false;
       return 0;
-    case WM_NCDESTROY:
-      DeleteObject(background_);
-      break;
     default:
       break;
   }
@@ -69,7 +66,7 @@ void Surface::PaintAnew(HDC dc) {
 void Surface::PaintBackground(HDC dc) {
   RECT client;
   GetClientRect(hwnd(), &client);
-  FillRect(dc, &client, background_);
+  FillRect(dc, &client, background_.get());
   if (picture_ != nullptr) {
     BITMAP info;
     GetObjectA(picture_, sizeof(info), &info);

@@ -11,6 +11,7 @@
 
 #include "platform/rules/display_scale.h"
 #include "platform/toolkit.h"
+#include "platform/win32/gdi_object.h"
 #include "platform/win32/picture_cache.h"
 #include "platform/win32/window.h"
 #include "platform/win32/windowless_label.h"
@@ -39,8 +40,8 @@ class Surface : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // What lies under the labels; a form draws its background anew each time.
   virtual void PaintUnderLabels(HDC dc) { PaintAnew(dc); }
-  // The background and picture, said on the debug channel, for a debugger and
-  // for the tests that count how often a surface is drawn anew.
+  // The background and picture, said on the debug channel too: the one sign
+  // outside the process of how often a surface is drawn anew (tests count it).
   void PaintAnew(HDC dc);
   void PaintBackground(HDC dc);
   std::string_view Name() const { return name_; }
@@ -53,7 +54,7 @@ class Surface : public Window {
 
   std::string_view name_;
   FormEvents& events_;
-  HBRUSH background_;
+  GdiObject<HBRUSH> background_;
   PictureCache& pictures_;
   Picture pictureKind_;
   HBITMAP picture_ = nullptr;  // owned by the cache

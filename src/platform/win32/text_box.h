@@ -9,30 +9,38 @@
 #include "platform/rules/display_scale.h"
 #include "platform/layout.h"
 #include "platform/toolkit.h"
+#include "platform/win32/window.h"
 
 namespace quimbly::platform::win32 {
 
 class TextBoxControl final : public platform::TextBox {
  public:
   TextBoxControl(const ControlLayout& layout, HWND container, FormEvents& events);
-  TextBoxControl(const TextBoxControl&) = delete;
-  TextBoxControl& operator=(const TextBoxControl&) = delete;
-  ~TextBoxControl() override;
 
   std::string Text() const override;
   void SetText(std::string_view text) override;
 
-  HWND hwnd() const { return hwnd_; }
+  HWND hwnd() const { return edit_.hwnd(); }
   // Places the box at the scale its container is laid out at, in the font of that scale.
   void LayOut(const DisplayScale& scale, HFONT font);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // The control's window: it has one message of its own, and the text box's
+  // reading and writing need nothing of it but its handle.
+  class Edit final : public Window {
+   public:
+    Edit(const ControlLayout& layout, HWND container, FormEvents& events);
+
+   protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+   private:
+    const ControlLayout& layout_;
+    FormEvents& events_;
+  };
 
   const ControlLayout& layout_;
-  FormEvents& events_;
-  HWND hwnd_;
-  WNDPROC original_;
+  Edit edit_;
 };
 
 }  // namespace quimbly::platform::win32

@@ -25,10 +25,10 @@ void RegisterOnce(WNDPROC procedure) {
 }  // namespace
 
 Window::~Window() {
-  if (hwnd_ != nullptr) {
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-  }
+  if (hwnd_ == nullptr) return;
+  const HWND window = hwnd_;
+  Detach();
+  DestroyWindow(window);
 }
 
 void Window::Create(DWORD exStyle, const char* title, DWORD style, RECT bounds, HWND parent) {
@@ -39,7 +39,22 @@ void Window::Create(DWORD exStyle, const char* title, DWORD style, RECT bounds, 
   }
 }
 
+// The object goes in before the procedure, which finds it there from the first message on.
+void Window::Attach(HWND control) {
+  hwnd_ = control;
+  SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  original_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::Procedure)));
+}
+
+void Window::Detach() {
+  if (original_ != nullptr) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  hwnd_ = nullptr;
+}
+
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (original_ != nullptr) return CallWindowProcA(original_, hwnd_, message, wParam, lParam);
   return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
@@ -52,9 +67,11 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    // Destroyed by the system before its object (with its parent, say): the
+    // last message gets the default, so a control frees what it holds itself.
+    const LRESULT result = self->Window::HandleMessage(message, wParam, lParam);
+    self->Detach();
+    return result;
   }
   return self->HandleMessage(message, wParam, lParam);
 }
