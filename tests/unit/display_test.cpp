@@ -14,8 +14,6 @@
 #include "platform/rules/pictures.h"
 #include "shell/banner.h"
 #include "shell/layouts/form1_layout.h"
-#include "shell/layouts/form3_layout.h"
-#include "shell/layouts/form4_layout.h"
 #include "platform/sim/controls.h"
 
 namespace quimbly::platform {
@@ -51,23 +49,6 @@ TEST(DisplayScale, TwipsBecomePixelsAtTheDisplaysDpi) {
     SCOPED_TRACE(dpi);
     const DisplayScale scale(dpi);
     for (const int pixels : {-300, -1, 0, 1, 161, 1920}) EXPECT_EQ(scale.Pixels(scale.Twips(pixels)), pixels);
-  }
-}
-
-// Each edge is rounded once, so what touches in twips touches in pixels.
-TEST(DisplayScale, ControlsThatMeetTheirWindowsEdgesStillDo) {
-  for (const int dpi : kDpis) {
-    SCOPED_TRACE(dpi);
-    const DisplayScale scale(dpi);
-    const FormLayout form3 = shell::Form3Layout(), form4 = shell::Form4Layout(), form1 = shell::Form1Layout();
-    const PixelRect dialog3 = scale.Rect({0, 0, form3.clientWidth, form3.clientHeight});
-    const PixelRect dialog4 = scale.Rect({0, 0, form4.clientWidth, form4.clientHeight});
-    EXPECT_EQ(Control(form3, "Label2", scale).right, dialog3.right) << "ok on the right edge";
-    EXPECT_EQ(Control(form4, "Text1", scale).bottom, dialog4.bottom) << "the entry box on the bottom edge";
-    EXPECT_EQ(Control(form1, "Picture1", scale).right, Control(form1, "Picture2", scale).right);
-    EXPECT_EQ(Control(form1, "Picture1", scale).bottom, scale.Rect({0, 0, 0, form1.clientHeight}).bottom);
-    // The black band between banner and panel never closes.
-    EXPECT_LT(Control(form1, "Picture2", scale).bottom, Control(form1, "Picture1", scale).top);
   }
 }
 

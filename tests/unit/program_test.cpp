@@ -8,7 +8,6 @@ namespace quimbly::testing {
 namespace {
 
 using namespace platform::sim;
-using ProgramTest = SimTest;
 
 Lines Goodbye(const std::string& handle) { return {Bytes(ByLine()), Bytes(UnloadedLine(handle))}; }
 // The pair of lines each minute posts.
@@ -69,13 +68,6 @@ TEST(FirstRun, DialogStoresTheHandleAndShowsTheMainWindowUnannounced) {
     sim.Click("Form1", "Label1");
     EXPECT_EQ(sim.AllLines(), Goodbye(""));
   }
-}
-
-TEST_F(ProgramTest, ClosingTheFirstRunDialogEndsTheProgramQuietly) {
-  Start();
-  CloseRequested("Form3");
-  EXPECT_TRUE(toolkit.Ended());
-  EXPECT_TRUE(AllLines().empty());
 }
 
 TEST_F(RunningTest, IdleTicksPostPairsCountingUpWithTheReasonAsItStands) {
