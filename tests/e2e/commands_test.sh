@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# The main window's commands with real input:
-#   change-handle  File > handle opens the change dialog (the profile goes);
-#                  Al and Enter store Al and bring the main window back
-#   minimise       the "-" mark minimises; lower in the strip it does not
-#   close          the "x" mark slides the window off, announces, ends
-# (File > e&xit is pressed in dpi_test.sh.)
+# The main window's commands with real input, one case per argument
+# (File > e&xit is pressed in dpi_test.sh).
 source "$(dirname "$0")/lib.sh"
 
 start_host room

@@ -1,21 +1,6 @@
 #!/usr/bin/env bash
-# Faults the utility must ride out, each with real input and bounded in time:
-#   host-comes-and-goes  no client at first, then one; it closes mid-session
-#                        (that tick's lines are lost), comes back (lines resume)
-#   junk-profile         1 MB of random bytes as the profile
-#   long-value           a handle of 800 characters reads back as 749
-#   read-only-profile    cannot be deleted: the handle shown is what the file holds
-#   hidden-profile       counts as none: a first run, which Alt+F4 ends quietly
-#   held-profile         held open by another program while the change dialog
-#                        deletes, writes and reads it: the handle ends empty
-#   long-reason          10,000 characters of reason with markup, posted whole
-#   fast-clicks          200 quick clicks alternating Start and Stop
-#   close-in-pause       the close mark during the start-up pause
-#   system-close         Alt+F4 on the main window
-#   no-appdata           as on NT 4.0: no %APPDATA% and no c:\windows\system;
-#                        the handle given at the first run is announced at
-#                        the next, from the user's profile folder
-# Every case ends with no utility process left behind.
+# Faults a user can meet, one case per argument, each with real input and
+# bounded in time; every case ends with no utility process left behind.
 source "$(dirname "$0")/lib.sh"
 
 attrib() { "$WINE64" cmd /c attrib "$@" >"$WORK/attrib.log" 2>&1 || fail "attrib $*: $(tr -d '\r' <"$WORK/attrib.log")"; }
@@ -146,7 +131,7 @@ case ${1:?case} in
     no_process_left
     { line_by; line_loaded Jo; line_by; line_unloaded Jo; } | expect_bytes "$(transcript)"
     ;;
-  no-appdata)
+  no-appdata)  # as on NT 4.0, which has no c:\windows\system and sets no %APPDATA%
     hide_historic_folder
     home=$(printf '%s\n' "$WINEPREFIX"/drive_c/users/*/ | grep -v '/Public/$' | head -n 1)
     [[ -d "$home" && ! -e "${home}Application Data" ]] || fail "no user folder without Application Data in the prefix"

@@ -1,15 +1,8 @@
 #!/usr/bin/env bash
 # Every instruction of the 32-bit exe against the 486DX's set:
 #   instructions_test.sh EXE INSTRUCTION_LIST
-# Disassembles each executable section whole. Fails on a mnemonic the list
-# lacks, on bytes that decode to no instruction, on an MMX or SSE register,
-# on a multi-byte NOP (0F 1F, a NOP with operands), and on a disassembly that
-# does not cover each section to its last byte or holds under 1000
-# instructions, so that a broken objdump call cannot pass. The one stretch of
-# data the linker puts in .text, the tables of static constructors and
-# destructors at its end, is recognised by its shape (-1, addresses within
-# .text, 0; twice) and left out. Names the processors before the 486 that
-# lack what the exe holds. OBJDUMP may name another objdump.
+# A disassembly that skips bytes or is short fails too, so that a broken
+# objdump call cannot pass. OBJDUMP may name another objdump.
 set -euo pipefail
 exe=${1:?exe} list=${2:?instruction list}
 objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
@@ -28,7 +21,8 @@ awk '$1 ~ /^[0-9]+$/ && NF >= 7 { name = $2; size = $3; vma = $4; next }
 
 hex() { printf '%d' "0x$1"; }
 # code_end SECTION START END: where the code of .text ends, before the
-# linker's two tables; END for any other section.
+# linker's tables of static constructors and destructors (-1, addresses
+# within .text, 0; twice), the one stretch of data in it; END elsewhere.
 code_end() {
   local section=$1 start=$2 end=$3
   [[ $section == .text ]] || { echo "$end"; return; }

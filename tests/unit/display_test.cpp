@@ -26,14 +26,6 @@ PixelRect Control(const FormLayout& form, std::string_view name, const DisplaySc
 }
 
 TEST(DisplayScale, TwipsBecomePixelsAtTheDisplaysDpi) {
-  // The main window's client area: 2415 x 1815 twips.
-  const struct { int dpi; int width, height; } windows[] = {
-      {96, 161, 121}, {120, 201, 151}, {144, 242, 182}, {192, 322, 242}};
-  for (const auto& w : windows) {
-    SCOPED_TRACE(w.dpi);
-    const PixelRect client = DisplayScale(w.dpi).Rect({0, 0, 2415, 1815});
-    EXPECT_EQ(client, (PixelRect{0, 0, w.width, w.height}));
-  }
   // Each edge on its own: 1.5 px in and 1.5 px wide at 144 DPI is 2 to 3, not 2 to 4.
   EXPECT_EQ(DisplayScale(144).Rect({15, 15, 15, 30}), (PixelRect{2, 2, 3, 5}));
   // A half rounds up, also below zero; a drawing coordinate falls in the pixel that holds it.
