@@ -13,15 +13,14 @@ set -euo pipefail
 desktop=${CTEST_RESOURCE_GROUP_0_DESKTOPS:-id:0}
 desktop=${desktop#id:}
 DESKTOP=$E2E_STATE/desktop-${desktop%%,*}
+# shellcheck source=../../scripts/lib/wine_desktop.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine_desktop.sh"
 # shellcheck source=/dev/null
 source "$DESKTOP/env"
 echo "on $(basename "$DESKTOP"): $(basename "$(dirname "$QUIMBLY_EXE")")/quimbly.exe beside $(basename "$(dirname "$HOST_EXE")")/demo-host.exe${WINDOWS_VERSION:+, Windows $WINDOWS_VERSION}${CODEPAGE:+, code page $CODEPAGE}${DPI:+, $DPI DPI}"
 
 WORK=$(mktemp -d "$DESKTOP/test.XXXXXX")
 [[ -z "${E2E_SHOTS:-}" ]] || mkdir -p "$E2E_SHOTS"
-
-# shellcheck source=../../scripts/lib/wine_desktop.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine_desktop.sh"
 
 # The desktop is shared with later tests: its Wine server and Xvfb stay.
 cleanup() {
