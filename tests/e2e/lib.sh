@@ -37,9 +37,8 @@ trap 'exit 1' INT TERM  # a killed test still ends what it started
 
 # start_host DOCS [more demo-host options]: the demo host with those documents;
 # document k's transcript is $WORK/doc<k>.txt. The host is our stand-in, not
-# the product: should Wine leave it hung at start, or refuse it its frame
-# window (each seen once on a loaded machine, cause unknown), the test says
-# what it saw and gives the host one more start.
+# the product: should Wine leave it hung at its start (seen on a loaded
+# machine), the test says what it saw and gives it one more start.
 start_host() {
   launch_host "$HOST_EXE" "$WORK" "$@" && return 0
   describe_start "$HOST_PID" "$WORK/host.log"
