@@ -4,12 +4,6 @@
 source "$(dirname "$0")/lib.sh"
 
 attrib() { "$WINE64" cmd /c attrib "$@" >"$WORK/attrib.log" 2>&1 || fail "attrib $*: $(tr -d '\r' <"$WORK/attrib.log")"; }
-no_process_left() {
-  wait_for_quimbly_to_end
-  local left
-  left=$(prefix_processes 'quimbly\.exe')
-  [[ -z "$left" ]] || fail "a utility process is left behind: $left"
-}
 hold_seconds() {  # the holder is ended with the test, so no later test finds the file held
   "$(wine_loader "$PROBES_DIR/profile-probe.exe")" "$PROBES_DIR/profile-probe.exe" --hold "$(winpath "$1")" "$2" >"$WORK/hold.log" 2>&1 &
   STARTED_PIDS+=($!)

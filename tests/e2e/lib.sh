@@ -109,6 +109,14 @@ start_announced() {
   wait_for_lines "$(transcript)" 2 10
 }
 
+# no_process_left [SECONDS] [AFTER-WHAT]: the utility ends, none of its processes left.
+no_process_left() {
+  wait_for_quimbly_to_end "$@"
+  local left
+  left=$(prefix_processes 'quimbly\.exe')
+  [[ -z "$left" ]] || fail "a utility process is left behind: $left"
+}
+
 # expect_window_size WIDTH HEIGHT WHAT: the window last found measures that
 # at 96 DPI, or as much more as the display's DPI lays it out larger.
 expect_window_size() {
