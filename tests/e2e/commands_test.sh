@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# The main window's commands with real input:
-#   change-handle  File > handle opens the change dialog (the profile goes);
-#                  Al and Enter store Al and bring the main window back
-#   minimise       the "-" mark minimises; lower in the strip it does not
-#   close          the "x" mark slides the window off, announces, ends
-#   exit           File > e&xit (the x key) announces and ends
+# The main window's commands with real input, one case per argument
+# (File > e&xit is pressed in dpi_test.sh).
 source "$(dirname "$0")/lib.sh"
 
 start_host room
@@ -47,12 +43,6 @@ case ${1:?case} in
     kill "$watcher" 2>/dev/null || true
     furthest=$(sort -n "$WORK/slide.txt" | tail -n 1)
     ((${furthest:-0} > WIN_X + 100)) || fail "the window did not slide right (furthest seen: ${furthest:-none})"
-    { announced; line_by; line_unloaded Jo; } | expect_bytes "$(transcript)"
-    ;;
-  exit)
-    open_file_menu
-    xdotool key x
-    wait_for_quimbly_to_end 15 "e&xit"
     { announced; line_by; line_unloaded Jo; } | expect_bytes "$(transcript)"
     ;;
   *) fail "unknown case $1" ;;

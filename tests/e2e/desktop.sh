@@ -24,12 +24,7 @@ up_one() {
   # a test's last program, and a program started as it ends can fail. After
   # a minute with no program it ends all the same, should "down" never come.
   wineserver -p60 </dev/null >/dev/null 2>&1
-  cat >"$dir/env" <<ENV
-export DISPLAY='$DISPLAY'
-export WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
-export LANG=C.UTF-8
-unset LC_ALL
-ENV
+  printf "export DISPLAY='%s' WINEDEBUG=-all\nwine_env '%s'\n" "$DISPLAY" "$WINEPREFIX" >"$dir/env"
   echo "desktop $dir up: DISPLAY=$DISPLAY"
 }
 

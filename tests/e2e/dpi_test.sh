@@ -2,8 +2,9 @@
 # The main window on a display of another DPI (DPI in the environment), as a
 # person there sees it: laid out at the display's scale; every caption and
 # text fits its control in the program's own font; the banner a smooth
-# gradient across the whole width, with its "-" and "x" drawn; and a click on
-# the middle of each button painted on the panel does what the button says.
+# gradient across the whole width, with its "-" and "x" drawn; the black band
+# below it; the reason box in its place; a click between the painted buttons
+# does nothing, and a click on the middle of each does what the button says.
 source "$(dirname "$0")/lib.sh"
 [[ -n "${DPI:-}" ]] || fail "DPI names the display's DPI for this test"
 
@@ -37,6 +38,7 @@ ink_rows() {
 }
 (($(ink_rows $((1 + $(twips 1920))) 1 "$(twips 2055)" "$(twips 135)") > 0)) || fail "the \"-\" mark is not drawn"
 (($(ink_rows $((1 + $(twips 2160))) 1 "$(twips 2295)" "$rows") > 0)) || fail "the \"x\" mark is not drawn"
+expect_region 0 "$(twips 255)" $((WIN_W - 1)) $(($(twips 360) - 1)) "0 0 0" "the band between banner and panel"
 
 # The panel: its picture, its bottom row of texts and the reason box, at the
 # display's scale. "idle for :" stands 8 pixel rows high at 96 DPI and grows
@@ -44,8 +46,11 @@ ink_rows() {
 panel_top=$(($(twips 360) + 1))
 idle=$(ink_rows $((1 + $(twips 120))) $((panel_top + $(twips 1080))) "$(twips 735)" $((panel_top + $(twips 1335) - 1)))
 ((idle >= $(at_scale 8) - 1 && idle <= $(at_scale 8) + 1)) || fail "\"idle for :\" is $idle rows high, not about $(at_scale 8)"
-# The reason box fills its place: white inside its far corner, the panel's blue just beyond it.
-box_right=$((1 + $(twips 2295))) box_bottom=$((panel_top + $(twips 1365)))
+# The reason box fills its place: white inside its bottom corners, the
+# panel's blue just beyond them.
+box_left=$((1 + $(twips 1440))) box_right=$((1 + $(twips 2295))) box_bottom=$((panel_top + $(twips 1365)))
+expect_pixel $((box_left + 3)) $((box_bottom - 3)) "255 255 255" "inside the reason box's near corner"
+expect_pixel $((box_left - 1)) $((box_bottom - 3)) "0 164 248" "just left of the reason box"
 expect_pixel $((box_right - 3)) $((box_bottom - 3)) "255 255 255" "inside the reason box's far corner"
 expect_pixel $((box_right + 1)) $((box_bottom + 1)) "0 164 248" "the panel beyond the reason box"
 
@@ -60,6 +65,11 @@ read -ra buttons < <(od -An -v -tu1 -w3 "$SHOT" | awk -v w="$SHOT_W" -v row="$ro
   END { if (inside) printf "%d ", (start + w - 2) / 2; print "" }')
 ((${#buttons[@]} == 3)) || fail "found ${#buttons[@]} painted buttons along row $row, not 3: ${buttons[*]}"
 echo "painted buttons' middles along row $row: ${buttons[*]}"
+# Between the buttons, on the title line and above the bottom row: nothing happens.
+for spot in "45 69" "109 69" "80 35" "20 95"; do
+  # shellcheck disable=SC2086
+  click $spot
+done
 press() { xdotool mousemove $((WIN_X + $1)) $((WIN_Y + row)) click 1; }
 press "${buttons[1]}"
 wait_for_lines "$(transcript)" 3 10
@@ -70,4 +80,4 @@ sleep 0.7
 xdotool key x
 wait_for_quimbly_to_end 15 "File's e&xit"
 { line_by; line_loaded Jo; line_started; line_stopped; line_by; line_unloaded Jo; } | expect_bytes "$(transcript)"
-echo "PASS: at $DPI DPI the main window is ${WIN_W}x${WIN_H}, its texts fit, its banner runs white to blue, its painted buttons work"
+echo "PASS: at $DPI DPI the main window is ${WIN_W}x${WIN_H}, its texts fit, its banner runs white to blue, its painted buttons work and nothing between them"

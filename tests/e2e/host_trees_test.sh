@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Which document of the host client gets the lines, for the trees that matter:
-#   non-chat-first   a non-chat document lies before the room
-#   two-rooms        only the first room in child order gets lines
-#   no-input-box     a room missing its input box loses the lines
+# Which document of the host client gets the lines, for the trees that
+# matter: only the first room in child order, and none without its input box.
 source "$(dirname "$0")/lib.sh"
 
 case ${1:?case} in

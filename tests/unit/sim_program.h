@@ -77,10 +77,8 @@ struct SimProgram {
   std::size_t seen = 0;
 };
 
-class SimTest : public ::testing::Test, public SimProgram {};
-
 // Started with the handle Jo, announced.
-class RunningTest : public SimTest {
+class RunningTest : public ::testing::Test, public SimProgram {
  protected:
   RunningTest() { StartAnnounced(); }
 };
