@@ -24,7 +24,8 @@ constexpr LPARAM kTextLimit = 64 * 1024 * 1024;
 // keeps it whole, so any line posts at once and in full.
 constexpr size_t kBoxBytes = 2048;
 
-// A hung client: the whole UI thread stops answering, then carries on.
+// A hung client's whole UI thread stops answering, then carries on; a long
+// line's head goes into the box.
 LRESULT InputBox_SetText(Document& doc, HWND box, WPARAM wParam, LPARAM lParam) {
   if (doc.hangPending) {
     doc.hangPending = false;

@@ -18,6 +18,8 @@
 #include <cstring>
 #include <string>
 
+#include "first_room.h"
+
 namespace {
 
 class RemoteMemory {
@@ -53,16 +55,6 @@ class RemoteMemory {
 };
 
 enum Slot { kFormat, kRange, kText, kPoint, kLength };
-
-HWND FirstRoomView() {
-  HWND frame = FindWindowA("AOL Frame25", nullptr);
-  HWND mdi = frame ? FindWindowExA(frame, nullptr, "MDIClient", nullptr) : nullptr;
-  for (HWND doc = mdi ? FindWindowExA(mdi, nullptr, "AOL Child", nullptr) : nullptr; doc;
-       doc = FindWindowExA(mdi, doc, "AOL Child", nullptr)) {
-    if (FindWindowExA(doc, nullptr, "_AOL_Listbox", nullptr)) return FindWindowExA(doc, nullptr, "RICHCNTL", nullptr);
-  }
-  return nullptr;
-}
 
 CHARFORMAT2A Format(HWND view, RemoteMemory& memory, WPARAM which) {
   CHARFORMAT2A format{};
@@ -116,7 +108,8 @@ bool Visible(HWND view, RemoteMemory& memory, LONG index) {
 }  // namespace
 
 int main() {
-  HWND view = FirstRoomView();
+  HWND room = FirstRoom();
+  HWND view = room ? FindWindowExA(room, nullptr, "RICHCNTL", nullptr) : nullptr;
   if (!view) {
     std::fprintf(stderr, "room-probe: no room\n");
     return 1;

@@ -8,23 +8,7 @@
 #include <cstdio>
 #include <string>
 
-namespace {
-
-// The first room's input box: the second "RICHCNTL" of a document that has
-// a people list.
-HWND FirstRoomInput(HWND& room) {
-  HWND frame = FindWindowA("AOL Frame25", nullptr);
-  HWND mdi = frame ? FindWindowExA(frame, nullptr, "MDIClient", nullptr) : nullptr;
-  for (room = mdi ? FindWindowExA(mdi, nullptr, "AOL Child", nullptr) : nullptr; room;
-       room = FindWindowExA(mdi, room, "AOL Child", nullptr)) {
-    if (!FindWindowExA(room, nullptr, "_AOL_Listbox", nullptr)) continue;
-    HWND view = FindWindowExA(room, nullptr, "RICHCNTL", nullptr);
-    return view ? FindWindowExA(room, view, "RICHCNTL", nullptr) : nullptr;
-  }
-  return nullptr;
-}
-
-}  // namespace
+#include "../room-probe/first_room.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -38,8 +22,10 @@ int main(int argc, char** argv) {
     std::fclose(file);
   }
   line.resize(line.find('\0') == std::string::npos ? line.size() : line.find('\0'));
-  HWND room = nullptr;
-  HWND input = FirstRoomInput(room);
+  // The room's input box is its second "RICHCNTL", after the view.
+  HWND room = FirstRoom();
+  HWND view = room ? FindWindowExA(room, nullptr, "RICHCNTL", nullptr) : nullptr;
+  HWND input = view ? FindWindowExA(room, view, "RICHCNTL", nullptr) : nullptr;
   if (!input) {
     std::fprintf(stderr, "room-sender: no room with an input box\n");
     return 1;
