@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # fail MESSAGE: ends the script with status 1, saying why.
 fail() {
   echo "FAIL: $*" >&2

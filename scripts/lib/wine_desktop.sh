@@ -4,7 +4,10 @@
 # end-to-end tests and by the run command's tour. Each gesture and step they
 # share is named here once.
 
-# shellcheck source=fail.sh
+# shellcheck shell=bash
+# Gestures take optional arguments (a time, keys), mostly left out:
+# shellcheck disable=SC2119,SC2120
+# shellcheck source=scripts/lib/fail.sh
 source "$(dirname "${BASH_SOURCE[0]}")/fail.sh"
 
 # The programs a script started in the background, each ended by its id.
@@ -42,12 +45,19 @@ wait_until() {
 }
 
 # find_window TITLE-REGEX: the viewable window with that title; sets WIN_*.
+# is_viewable ID: the X window is mapped and on screen.
+is_viewable() {
+  local info
+  info=$(xwininfo -id "$1" 2>/dev/null) && [[ $info == *IsViewable* ]]
+}
+
 find_window() {
   local id
   for id in $(xdotool search --name "$1" 2>/dev/null); do
-    xwininfo -id "$id" 2>/dev/null | grep -q IsViewable || continue
+    is_viewable "$id" || continue
     eval "$(xdotool getwindowgeometry --shell "$id")"
-    # shellcheck disable=SC2153
+    # The window's place and size, for the scripts that source this.
+    # shellcheck disable=SC2034,SC2153
     WIN_ID=$id WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
     return 0
   done
@@ -220,9 +230,10 @@ remove_profile() { rm -f "$(profile_path)"; }
 # manager, Wine takes up to two seconds to take a hidden window off the screen.
 wait_gone() {
   local id
+  # shellcheck disable=SC2317  # called through wait_until
   gone() {
     for id in $(xdotool search --name "$1" 2>/dev/null); do
-      xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && return 1
+      is_viewable "$id" && return 1
     done
     return 0
   }
@@ -236,7 +247,8 @@ start_xvfb() {
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1/display" >"$1/xvfb.log" 2>&1 &
   XVFB_PID=$!
   wait_until 10 test -s "$1/display" || { cat "$1/xvfb.log" >&2; return 1; }
-  export DISPLAY=":$(tr -d '[:space:]' <"$1/display")"
+  DISPLAY=":$(tr -d '[:space:]' <"$1/display")"
+  export DISPLAY
 }
 
 # wine_env PREFIX: Wine quiet, without its add-on downloads, Windows-1252.
