@@ -6,18 +6,21 @@
 # places.
 #   doc_links_test.sh SOURCE-DIR
 set -euo pipefail
+# shellcheck source=scripts/lib/fail.sh
 source "$(dirname "$0")/../../scripts/lib/fail.sh"
 cd "$1"
 
 # The anchor a Markdown heading gets: lower case, punctuation dropped,
 # blanks turned to hyphens.
 anchors() {
-  sed -n 's/^#\{1,6\} //p' "$1" | tr 'A-Z' 'a-z' | sed 's/[^a-z0-9 _-]//g; s/ /-/g'
+  sed -n 's/^#\{1,6\} //p' "$1" | tr '[:upper:]' '[:lower:]' | sed 's/[^a-z0-9 _-]//g; s/ /-/g'
 }
 
 shopt -s nullglob
 pages=(README.md docs/*.md)
-[[ -f README.md ]] && ((${#pages[@]} > 1)) || fail "no README.md and docs/*.md in $PWD"
+if [[ ! -f README.md ]] || ((${#pages[@]} < 2)); then
+  fail "no README.md and docs/*.md in $PWD"
+fi
 problems=()
 for page in "${pages[@]}"; do
   dir=$(dirname "$page")
@@ -34,7 +37,8 @@ for page in "${pages[@]}"; do
   done < <(grep -o '\]([^) ]*)' "$page" | sed 's/^](//; s/)$//')
 
   # Paths in backticks: from the top of the repository, or below src/ as the
-  # layout map names them.
+  # layout map names them. The backticks in the pattern are Markdown's.
+  # shellcheck disable=SC2016
   while IFS= read -r path; do
     [[ $path == *[…\<\*]* ]] && continue
     [[ -e $path || -e src/$path ]] || problems+=("$page: \`$path\`: no such path")
