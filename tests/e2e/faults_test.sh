@@ -131,7 +131,7 @@ case ${1:?case} in
     [[ -d "$home" && ! -e "${home}Application Data" ]] || fail "no user folder without Application Data in the prefix"
     rm -f "${home}qbv1.ini"
     start_host room
-    start_quimbly first-run no-appdata
+    start_quimbly first-run APPDATA=
     type_first_handle Jo
     click_first_run_ok
     wait_until 10 test -f "${home}qbv1.ini" || fail "no profile in the user's folder: $(ls "$home")"
@@ -139,7 +139,7 @@ case ${1:?case} in
     wait_for_main_window
     click_close_mark
     no_process_left
-    start_quimbly main no-appdata
+    start_quimbly main APPDATA=
     wait_for_lines "$(transcript)" 4 15
     { line_by; line_unloaded ""; line_by; line_loaded Jo; } | expect_bytes "$(transcript)"
     click_close_mark

@@ -84,13 +84,14 @@ stop_host() {
   wait "$HOST_PID" 2>/dev/null || true
 }
 
-# start_quimbly [main|first-run] [no-appdata]: starts the utility and waits
+# start_quimbly [main|first-run] [NAME=VALUE...]: starts the utility and waits
 # for the window it should show first; sets QUIMBLY_PID and WIN_* for that
-# window. With no-appdata it runs without %APPDATA%, as on NT 4.0, which sets
-# none: cmd starts it without the variable and waits for it.
+# window. Given variables, cmd starts it with each of them set (an empty
+# value unsets it: APPDATA= is NT 4.0, which sets none) and waits for it.
 start_quimbly() {
-  local launch=("$(wine_loader "$QUIMBLY_EXE")" "$QUIMBLY_EXE")
-  [[ "${2:-}" != no-appdata ]] || launch=("$WINE64" cmd /c "set APPDATA=&& $(winpath "$QUIMBLY_EXE")")
+  local launch=("$(wine_loader "$QUIMBLY_EXE")" "$QUIMBLY_EXE") sets="" variable
+  for variable in "${@:2}"; do sets+="set $variable&& "; done
+  [[ -z "$sets" ]] || launch=("$WINE64" cmd /c "$sets$(winpath "$QUIMBLY_EXE")")
   "${launch[@]}" >>"$WORK/quimbly.log" 2>&1 &
   QUIMBLY_PID=$!
   STARTED_PIDS+=("$QUIMBLY_PID")
@@ -378,6 +379,42 @@ put_on_keyboard() {
     [[ "$(grep "key <${keys[$i]}> " "$WORK/keymap.xkb")" != "$(grep "key <${keys[$i]}> " "$KEYMAP_NOTE")" ]] ||
       fail "'${chars[$i]}' is not on the keyboard (is a Wine program on the display?)"
   done
+}
+
+# --- Wine's relay trace --------------------------------------------------------
+# relay_calls TRACE: what the utility's own image called in a relay trace
+# (WINEDEBUG=+relay), one line each: "traced N calls, M of them from the
+# image at BASE (+SIZE)", then "WIDE dll.Function COUNT" for a Unicode
+# function beyond those Windows 95 and 98 have (UNICODE-ON-9X in the import
+# list), "CRT dll.Function COUNT" for msvcrt.dll, which Windows 95 lacks, and
+# "SEEN Function COUNT" for every function called.
+relay_calls() {
+  local base size works_on_9x
+  works_on_9x=$(awk '$1 == "UNICODE-ON-9X" { $1 = ""; print }' "$(dirname "${BASH_SOURCE[0]}")/../release/windows-imports.txt")
+  read -r base size < <(pe_image "$QUIMBLY_EXE")
+  # A relay line: "0024:Call user32.CreateWindowExA(...) ret=00401234".
+  awk -v base="$base" -v size="$size" -v allowed="$works_on_9x" '
+    function hex(s,   n, i) { n = 0; s = tolower(s); for (i = 1; i <= length(s); i++) n = n * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1; return n }
+    BEGIN { lo = hex(base); hi = lo + hex(size); split(allowed, list, /[ \n]+/); for (k in list) ok[list[k]] = 1 }
+    /^[0-9a-f]+:Call [^ (]+\.[^ (]+\(/ {
+      traced++
+      n = split($0, part, " ret=")
+      if (n < 2 || part[n] !~ /^[0-9a-f]+$/) next
+      at = hex(part[n])
+      if (at < lo || at >= hi) next
+      name = $0; sub(/^[0-9a-f]+:Call /, "", name); sub(/\(.*/, "", name)
+      fn = name; sub(/^.*\./, "", fn)
+      calls++; seen[fn]++
+      if (fn ~ /W$/ && !(fn in ok)) wide[name]++
+      if (name ~ /^msvcrt\./) crt[name]++
+      if (fn == "GetProcAddress" && index($0, "\"SetProcessShutdownParameters\"")) seen["GetProcAddress(SetProcessShutdownParameters)"]++
+    }
+    END {
+      printf "traced %d calls, %d of them from the image at %s (+%s)\n", traced, calls, base, size
+      for (name in wide) printf "WIDE %s %d\n", name, wide[name]
+      for (name in crt) printf "CRT %s %d\n", name, crt[name]
+      for (fn in seen) printf "SEEN %s %d\n", fn, seen[fn]
+    }' "$1"
 }
 
 # --- Process ids and images ----------------------------------------------------

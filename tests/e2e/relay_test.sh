@@ -12,8 +12,6 @@ source "$(dirname "$0")/lib.sh"
 
 [[ $(pe_bits "$QUIMBLY_EXE") == 32 ]] || fail "the relay check is for the 32-bit exe"
 [[ ${WINDOWS_VERSION:-} == win9[58] ]] || fail "the relay check wants a prefix that reports Windows 95 or 98 (WINDOWS_VERSION)"
-# The W functions that do work on 9x, as the import list gives them (none, should it lose them).
-works_on_9x=$(awk '$1 == "UNICODE-ON-9X" { $1 = ""; print }' "$(dirname "$0")/../release/windows-imports.txt")
 
 start_host room
 set_profile Jo
@@ -30,30 +28,7 @@ sleep 1
 close_quimbly 30  # the relay trace slows every call
 { line_by; line_loaded Jo; line_started; line_stopped; line_by; line_unloaded Jo; } | expect_bytes "$(transcript)"
 
-# A relay line: "0024:Call user32.CreateWindowExA(...) ret=00401234".
-read -r base size < <(pe_image "$QUIMBLY_EXE")
-awk -v base="$base" -v size="$size" -v allowed="$works_on_9x" '
-  function hex(s,   n, i) { n = 0; s = tolower(s); for (i = 1; i <= length(s); i++) n = n * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1; return n }
-  BEGIN { lo = hex(base); hi = lo + hex(size); split(allowed, list, /[ \n]+/); for (k in list) ok[list[k]] = 1 }
-  /^[0-9a-f]+:Call [^ (]+\.[^ (]+\(/ {
-    traced++
-    n = split($0, part, " ret=")
-    if (n < 2 || part[n] !~ /^[0-9a-f]+$/) next
-    at = hex(part[n])
-    if (at < lo || at >= hi) next
-    name = $0; sub(/^[0-9a-f]+:Call /, "", name); sub(/\(.*/, "", name)
-    fn = name; sub(/^.*\./, "", fn)
-    calls++; seen[fn]++
-    if (fn ~ /W$/ && !(fn in ok)) wide[name]++
-    if (name ~ /^msvcrt\./) crt[name]++
-    if (fn == "GetProcAddress" && index($0, "\"SetProcessShutdownParameters\"")) seen["GetProcAddress(SetProcessShutdownParameters)"]++
-  }
-  END {
-    printf "traced %d calls, %d of them from the image at %s (+%s)\n", traced, calls, base, size
-    for (name in wide) printf "WIDE %s %d\n", name, wide[name]
-    for (name in crt) printf "CRT %s %d\n", name, crt[name]
-    for (fn in seen) printf "SEEN %s %d\n", fn, seen[fn]
-  }' "$trace" >"$WORK/relay-calls.txt"
+relay_calls "$trace" >"$WORK/relay-calls.txt"
 head -n 1 "$WORK/relay-calls.txt"
 
 problems=()

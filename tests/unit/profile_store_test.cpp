@@ -2,7 +2,9 @@
 // held to the real profile functions by tools/profile-probe under Wine.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "platform/sim/profile_files.h"
 #include "profile/profile_store.h"
@@ -13,7 +15,10 @@ namespace {
 const std::string kOnce = "[qbv1]\r\nHANDLE=Jo\r\n";
 
 using namespace profile;
+using platform::FileFunctions;
 using platform::sim::SimFile;
+using platform::sim::SimProfileFiles;
+using platform::sim::SimWindows;
 constexpr const char* kPath = "c:\\windows\\system\\qbv1.ini";
 
 class ProfileStoreTest : public ::testing::Test {
@@ -71,6 +76,55 @@ TEST_F(ProfileStoreTest, FileRules) {
   const std::string elsewhere = "c:\\no\\such\\folder\\qbv1.ini";
   WriteProfileString(files, kSection, kHandleKey, "Al", elsewhere);
   EXPECT_EQ(ReadProfileString(files, kSection, kHandleKey, elsewhere), "");
+}
+
+// The place is chosen once through the function family of the machine's
+// Windows, and every later call goes the same way: the wide functions on the
+// NT family, which keep a folder name the code page lacks; the ANSI ones on
+// Windows 98, whose wide ones are stubs. The file's bytes are the code page's
+// either way.
+TEST(ProfileOnTheMachine, PlaceAndFunctionsFollowTheWindowsFamily) {
+  const std::string greek = "C:\\Users\\Σοφία\\AppData\\Roaming";
+  const std::string polish = "C:\\WINNT\\Profiles\\Michał";
+  const struct {
+    const char* machine;
+    SimWindows windows;
+    bool systemFolder;
+    std::map<std::string, std::string> environment;
+    std::vector<std::string> folders;
+    std::string path;
+    FileFunctions family;
+  } cases[] = {
+      {"98", SimWindows::k98, true, {}, {}, kPath, FileFunctions::kAnsi},
+      {"98 without the system folder, APPDATA in the code page", SimWindows::k98, false,
+       {{"APPDATA", "C:\\WINDOWS\\Profiles\\Chloé\\Application Data"}}, {"C:\\WINDOWS\\Profiles\\Chloé\\Application Data"},
+       "C:\\WINDOWS\\Profiles\\Chloé\\Application Data\\qbv1.ini", FileFunctions::kAnsi},
+      {"XP, an administrator", SimWindows::kNt, true, {{"APPDATA", greek}}, {greek}, kPath, FileFunctions::kWide},
+      {"current Windows, a Greek user on a Western system", SimWindows::kNt, false, {{"APPDATA", greek}}, {greek},
+       greek + "\\qbv1.ini", FileFunctions::kWide},
+      {"NT 4.0, a Polish user on a Western system", SimWindows::kNt, false, {{"USERPROFILE", polish}},
+       {polish + "\\Application Data"}, polish + "\\Application Data\\qbv1.ini", FileFunctions::kWide},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.machine);
+    SimProfileFiles files(c.windows);
+    if (!c.systemFolder) files.RemoveFolder("c:\\windows\\system");
+    for (const auto& [name, value] : c.environment) files.SetEnvironment(name, value);
+    for (const std::string& folder : c.folders) files.AddFolder(folder);
+    const std::string path = files.ProfilePath();
+    EXPECT_EQ(path, c.path);
+    EXPECT_FALSE(FileExists(files, path));
+    WriteProfileString(files, kSection, kHandleKey, "Zoë", path);
+    ASSERT_TRUE(files.Get(c.path).has_value()) << "no file where it should be";
+    EXPECT_EQ(files.Get(c.path)->bytes, "[qbv1]\r\nHANDLE=Zo\xEB\r\n");
+    EXPECT_TRUE(FileExists(files, path));
+    EXPECT_EQ(ReadProfileString(files, kSection, kHandleKey, path), "Zoë");
+    DeleteProfile(files, path);
+    EXPECT_FALSE(files.Get(c.path).has_value());
+    const FileFunctions other = c.family == FileFunctions::kWide ? FileFunctions::kAnsi : FileFunctions::kWide;
+    EXPECT_EQ(files.Calls(other), 0);
+    EXPECT_GT(files.Calls(c.family), 0);
+  }
 }
 
 }  // namespace

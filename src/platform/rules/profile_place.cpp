@@ -11,6 +11,10 @@ std::string Join(std::string_view folder, std::string_view name) {
 
 }  // namespace
 
+FileFunctions ChooseFileFunctions(bool ntFamily, bool wideFunctionsFound) {
+  return ntFamily && wideFunctionsFound ? FileFunctions::kWide : FileFunctions::kAnsi;
+}
+
 std::string ChooseProfilePath(ProfilePlaceProbe& machine) {
   const std::string historic = Join(kHistoricProfileFolder, kProfileFileName);
   if (machine.Exists(historic)) return historic;

@@ -1,5 +1,7 @@
 // Profile files kept in memory, read and written with the portable profile
-// format, with the file attributes and failures the program must survive.
+// format, with the file attributes and failures the program must survive; on
+// a machine of either Windows family, whose profile place and file functions
+// are chosen by the same rules as on Windows.
 #pragma once
 
 #include <map>
@@ -9,6 +11,7 @@
 #include <string_view>
 
 #include "platform/profile_files.h"
+#include "platform/rules/profile_place.h"
 
 namespace quimbly::platform::sim {
 
@@ -20,9 +23,13 @@ struct SimFile {
   bool heldOpen = false;  // another process has it open without sharing
 };
 
-class SimProfileFiles : public ProfileFiles {
+enum class SimWindows { k98, kNt };
+
+class SimProfileFiles : public ProfileFiles, private ProfilePlaceProbe {
  public:
   static constexpr std::string_view kDefaultPath = "c:\\windows\\system\\qbv1.ini";
+
+  explicit SimProfileFiles(SimWindows windows = SimWindows::kNt);
 
   std::string ProfilePath() override;
   bool FindNormalFile(std::string_view path) override;
@@ -36,17 +43,39 @@ class SimProfileFiles : public ProfileFiles {
   // --- For tests ---
   void Put(std::string_view path, SimFile file);
   std::optional<SimFile> Get(std::string_view path) const;
+  void AddFolder(std::string_view path) { directories_.insert(Key(path)); }
+  void RemoveFolder(std::string_view path) { directories_.erase(Key(path)); }
+  void SetEnvironment(std::string_view name, std::string_view value) { environment_[std::string(name)] = value; }
   int DiskAccesses() const { return diskAccesses_; }
   int PathDecisions() const { return pathDecisions_; }
+  // How many calls went through each family of file functions.
+  int Calls(FileFunctions family) const { return family == FileFunctions::kWide ? wideCalls_ : ansiCalls_; }
 
  private:
-  static std::string Key(std::string_view path);
-  static std::string Folder(std::string_view path);
+  bool Exists(std::string_view path) override;
+  bool IsFolder(std::string_view path) override;
+  bool AcceptsNewFile(std::string_view folder, std::string_view name) override;
+  std::string Environment(std::string_view name) override;
 
+  // One call through the chosen family: false where it is a stub (the wide
+  // functions on Windows 98), which does nothing.
+  bool Call();
+  // A name as the chosen family hands it on: through the ANSI functions a
+  // character the code page lacks becomes '?'.
+  std::string Name(std::string_view utf8) const;
+  std::string KeyOf(std::string_view path) const { return Key(Name(path)); }
+  static std::string Key(std::string_view path);
+  static std::string Folder(std::string_view key);
+
+  const SimWindows windows_;
+  const FileFunctions family_;
   std::map<std::string, SimFile> files_;
   std::set<std::string> directories_{Key("c:\\windows\\system")};
+  std::map<std::string, std::string> environment_;
   int diskAccesses_ = 0;
   int pathDecisions_ = 0;
+  int ansiCalls_ = 0;
+  int wideCalls_ = 0;
 };
 
 }  // namespace quimbly::platform::sim
