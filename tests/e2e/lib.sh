@@ -127,7 +127,7 @@ expect_window_size() {
 }
 
 # What the window system says of a window of the utility (by title prefix):
-# "visible=0|1 iconic=0|1 topmost=0|1 rect=l,t,r,b".
+# "visible=0|1 iconic=0|1 topmost=0|1 rect=l,t,r,b foreground=0|1".
 window_state() {
   wine_exe "$PROBES_DIR/window-probe.exe" "$1" 2>/dev/null | tr -d '\r' | sed 's/^.* visible=/visible=/'
 }

@@ -1,9 +1,9 @@
 // window-probe: tells the end-to-end tests what the window system knows of a
 // program's top-level windows, which a screenshot cannot show (minimised,
-// topmost, hidden), and restores them from minimised.
+// topmost, hidden, in front), and restores them from minimised.
 //   window-probe.exe TITLE-PREFIX
 //     one line per top-level window whose title starts with the prefix:
-//     <title> visible=0|1 iconic=0|1 topmost=0|1 rect=<left>,<top>,<right>,<bottom>
+//     <title> visible=0|1 iconic=0|1 topmost=0|1 rect=<left>,<top>,<right>,<bottom> foreground=0|1
 //     exit status 1 when there is none
 //   window-probe.exe --restore TITLE-PREFIX
 //     restores those windows from minimised, as a click on a taskbar button would
@@ -38,8 +38,9 @@ BOOL CALLBACK Report(HWND window, LPARAM param) {
   const bool topmost = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
   char utf8[1024] = {};
   WideCharToMultiByte(CP_UTF8, 0, title, -1, utf8, sizeof utf8, nullptr, nullptr);
-  std::printf("%s visible=%d iconic=%d topmost=%d rect=%ld,%ld,%ld,%ld\n", utf8, IsWindowVisible(window) ? 1 : 0,
-              IsIconic(window) ? 1 : 0, topmost ? 1 : 0, r.left, r.top, r.right, r.bottom);
+  std::printf("%s visible=%d iconic=%d topmost=%d rect=%ld,%ld,%ld,%ld foreground=%d\n", utf8,
+              IsWindowVisible(window) ? 1 : 0, IsIconic(window) ? 1 : 0, topmost ? 1 : 0, r.left, r.top, r.right, r.bottom,
+              GetForegroundWindow() == window ? 1 : 0);
   ++search->found;
   return TRUE;
 }

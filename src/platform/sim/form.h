@@ -35,6 +35,7 @@ class SimForm final : public Form {
   bool Visible() const override { return visible_; }
   void Minimize() override { minimized_ = true; }
   bool Minimized() const override { return minimized_; }
+  void Restore() { minimized_ = false; }
   WindowHandle hWnd() const override { return hwnd_; }
   float Left() const override { return left_; }
   float ScreenWidth() const override;

@@ -78,6 +78,15 @@ void SimToolkit::AdvanceSeconds(double seconds) {
   });
 }
 
+void SimToolkit::BringForward() {
+  for (SimForm* form : forms_) {
+    if (!form->Visible()) continue;
+    form->Restore();
+    foreground_ = form->hWnd();
+    return;
+  }
+}
+
 SimForm& SimToolkit::FindForm(std::string_view name) const {
   for (SimForm* form : forms_) {
     if (form->Layout().name == name) return *form;

@@ -50,6 +50,10 @@ class SimToolkit : public Toolkit {
   void ChooseFromNextPopup(std::string_view item) { nextPopupChoice_ = item; }
   // Lets time pass; ticks and scheduled input are handled as they fall due.
   void AdvanceSeconds(double seconds);
+  // Another program brings this one forward: its first shown form, in load
+  // order, is restored from minimised and becomes the foreground window.
+  void BringForward();
+  WindowHandle Foreground() const { return foreground_; }
 
   void SetClock(double secondsSinceMidnight) { now_ = secondsSinceMidnight; }
   double Now() const { return now_; }
@@ -88,6 +92,7 @@ class SimToolkit : public Toolkit {
   std::vector<SimTimer*> timers_;
   std::optional<std::string> nextPopupChoice_;
   std::vector<Popup> popups_;
+  WindowHandle foreground_ = 0;
   double now_ = 0;
   float screenWidth_ = 15360;  // 1024 pixels
   bool ended_ = false;

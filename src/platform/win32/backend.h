@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/profile_files.h"
+#include "platform/program_copies.h"
 #include "platform/toolkit.h"
 #include "platform/window_system.h"
 
@@ -13,6 +14,7 @@ namespace quimbly::platform::win32 {
 std::unique_ptr<WindowSystem> MakeWindowSystem();
 std::unique_ptr<Toolkit> MakeToolkit();
 std::unique_ptr<ProfileFiles> MakeProfileFiles();
+std::unique_ptr<ProgramCopies> MakeProgramCopies();
 
 // Runs the user-interface thread's events until the program is ended.
 int RunEventLoop();

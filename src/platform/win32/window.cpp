@@ -7,18 +7,16 @@
 namespace quimbly::platform::win32 {
 namespace {
 
-constexpr char kClassName[] = "QuimblyWindow";
-
 void RegisterOnce(WNDPROC procedure) {
   WNDCLASSEXA existing{sizeof(existing)};
-  if (GetClassInfoExA(GetModuleHandleA(nullptr), kClassName, &existing)) return;
+  if (GetClassInfoExA(GetModuleHandleA(nullptr), kWindowClass, &existing)) return;
   WNDCLASSEXA wc{sizeof(wc)};
   // No double-click style: every press is a click of its own, however fast.
   wc.lpfnWndProc = procedure;
   wc.hInstance = GetModuleHandleA(nullptr);
   // The system's shared arrow, through the one image loader the program uses.
   wc.hCursor = static_cast<HCURSOR>(LoadImageA(nullptr, IDC_ARROW, IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
-  wc.lpszClassName = kClassName;
+  wc.lpszClassName = kWindowClass;
   RegisterClassExA(&wc);
 }
 
@@ -33,7 +31,7 @@ Window::~Window() {
 
 void Window::Create(DWORD exStyle, const char* title, DWORD style, RECT bounds, HWND parent) {
   RegisterOnce(&Window::Procedure);
-  if (CreateWindowExA(exStyle, kClassName, title, style, bounds.left, bounds.top, bounds.right - bounds.left,
+  if (CreateWindowExA(exStyle, kWindowClass, title, style, bounds.left, bounds.top, bounds.right - bounds.left,
                       bounds.bottom - bounds.top, parent, nullptr, GetModuleHandleA(nullptr), this) == nullptr) {
     Fatal("Windows could not create a window (error " + std::to_string(GetLastError()) + ").");
   }

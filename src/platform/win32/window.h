@@ -15,6 +15,9 @@
 
 namespace quimbly::platform::win32 {
 
+// The one class of every window the program makes, in either exe.
+inline constexpr char kWindowClass[] = "QuimblyWindow";
+
 class Window {
  public:
   Window() = default;
