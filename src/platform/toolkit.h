@@ -23,7 +23,6 @@ class TextBox {
  public:
   virtual ~TextBox() = default;
   virtual std::string Text() const = 0;
-  virtual void SetText(std::string_view text) = 0;
 };
 
 class Timer {
@@ -38,7 +37,6 @@ class Timer {
 class MenuItem {
  public:
   virtual ~MenuItem() = default;
-  virtual std::string Caption() const = 0;
   virtual void SetCaption(std::string_view caption) = 0;
 };
 
@@ -84,9 +82,7 @@ class Form {
   // Shows the form modeless and gives the focus to its first control by tab index.
   virtual void Show() = 0;
   virtual void Hide() = 0;
-  virtual bool Visible() const = 0;
   virtual void Minimize() = 0;
-  virtual bool Minimized() const = 0;
   virtual WindowHandle hWnd() const = 0;
   // The left edge in twips, as a 32-bit float; the system may snap it to whole pixels.
   virtual float Left() const = 0;
