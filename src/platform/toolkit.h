@@ -108,6 +108,7 @@ class Toolkit {
   virtual std::unique_ptr<Form> LoadForm(const FormLayout& layout, FormEvents& events) = 0;
 
   // Handles every pending event of the user-interface thread, then returns.
+  // Any handler may run inside it, the one that called it included.
   virtual void DoEvents() = 0;
   // Sleeps until an event is pending or the seconds have passed.
   virtual void WaitForEvents(double seconds) = 0;

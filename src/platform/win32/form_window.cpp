@@ -37,15 +37,18 @@ RECT FormBounds(const FormLayout& layout, const DisplayScale& scale) {
 }  // namespace
 
 FormWindow::FormWindow(const FormLayout& layout, FormEvents& events, const FormResources& resources)
-    : Surface(layout.name,
-              SurfaceStyle{.style = FormStyle(layout),
-                           .bounds = FormBounds(layout, DisplayScale(SystemDpi())),
-                           .parent = layout.showInTaskbar ? nullptr : resources.owner,
-                           .background = Resolve(layout.background),
-                           .title = ToCodePage(layout.caption)},
-              events, resources.pictures),
-      layout_(layout),
-      menus_(layout.menus, events) {
+    : FormWindow(layout, events, resources,
+                 SurfaceStyle{.style = FormStyle(layout),
+                              .bounds = FormBounds(layout, DisplayScale(SystemDpi())),
+                              .parent = layout.showInTaskbar ? nullptr : resources.owner,
+                              .background = Resolve(layout.background),
+                              .title = ToCodePage(layout.caption)}) {}
+
+// The window comes once every member is made, so this class hears its first messages.
+FormWindow::FormWindow(const FormLayout& layout, FormEvents& events, const FormResources& resources,
+                       const SurfaceStyle& style)
+    : Surface(layout.name, style, events, resources.pictures), layout_(layout), menus_(layout.menus, events) {
+  CreateSurface(style);
   if (layout.programIcon) {
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources.bigIcon));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources.smallIcon));

@@ -64,6 +64,8 @@ class FormWindow final : public Surface, public platform::Form {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  FormWindow(const FormLayout& layout, FormEvents& events, const FormResources& resources,
+             const SurfaceStyle& style);
   // The named control, of that kind.
   template <typename Kind>
   Kind& Find(std::string_view name) const;
