@@ -28,7 +28,6 @@ class TextBox {
 class Timer {
  public:
   virtual ~Timer() = default;
-  virtual bool Enabled() const = 0;
   // Switching on starts a fresh interval; switching on a running timer leaves
   // its countdown as it is.
   virtual void SetEnabled(bool enabled) = 0;

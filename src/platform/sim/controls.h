@@ -30,7 +30,7 @@ class SimTimer final : public Timer {
  public:
   SimTimer(SimToolkit& toolkit, const ControlLayout& layout, FormEvents& events);
   ~SimTimer() override;
-  bool Enabled() const override { return enabled_; }
+  bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled) override;
 
   double Due() const { return due_; }
