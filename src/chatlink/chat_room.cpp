@@ -31,4 +31,10 @@ WindowHandle FindChatRoom(platform::WindowSystem& ws) {
   }
 }
 
+WindowHandle ChatView(platform::WindowSystem& ws, WindowHandle room) { return ws.FindWindowExA(room, 0, "RICHCNTL"); }
+
+WindowHandle ChatInput(platform::WindowSystem& ws, WindowHandle room) {
+  return ws.FindWindowExA(room, ChatView(ws, room), "RICHCNTL");
+}
+
 }  // namespace quimbly::chatlink

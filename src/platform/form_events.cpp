@@ -20,7 +20,7 @@ bool Raises(ControlKind kind, Event event) {
 // A menu item raises Click; a top-level menu only opens.
 bool IsMenuItem(const FormLayout& form, std::string_view name) {
   return std::any_of(form.menus.begin(), form.menus.end(),
-                     [name](const MenuLayout& m) { return m.name == name && !m.parent.empty(); });
+                     [name](const MenuLayout& m) { return m.name == name && !IsTopLevel(m); });
 }
 
 }  // namespace

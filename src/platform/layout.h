@@ -62,6 +62,9 @@ struct MenuLayout {
   std::string_view parent;  // empty: a top-level menu
 };
 
+// A top-level menu only pops up; the items under it raise Click.
+constexpr bool IsTopLevel(const MenuLayout& menu) { return menu.parent.empty(); }
+
 struct FormLayout {
   std::string_view name;
   std::string_view caption;

@@ -23,13 +23,11 @@ class TextBox {
  public:
   virtual ~TextBox() = default;
   virtual std::string Text() const = 0;
-  virtual void SetText(std::string_view text) = 0;
 };
 
 class Timer {
  public:
   virtual ~Timer() = default;
-  virtual bool Enabled() const = 0;
   // Switching on starts a fresh interval; switching on a running timer leaves
   // its countdown as it is.
   virtual void SetEnabled(bool enabled) = 0;
@@ -38,7 +36,6 @@ class Timer {
 class MenuItem {
  public:
   virtual ~MenuItem() = default;
-  virtual std::string Caption() const = 0;
   virtual void SetCaption(std::string_view caption) = 0;
 };
 
@@ -84,9 +81,7 @@ class Form {
   // Shows the form modeless and gives the focus to its first control by tab index.
   virtual void Show() = 0;
   virtual void Hide() = 0;
-  virtual bool Visible() const = 0;
   virtual void Minimize() = 0;
-  virtual bool Minimized() const = 0;
   virtual WindowHandle hWnd() const = 0;
   // The left edge in twips, as a 32-bit float; the system may snap it to whole pixels.
   virtual float Left() const = 0;
@@ -112,6 +107,7 @@ class Toolkit {
   virtual std::unique_ptr<Form> LoadForm(const FormLayout& layout, FormEvents& events) = 0;
 
   // Handles every pending event of the user-interface thread, then returns.
+  // Any handler may run inside it, the one that called it included.
   virtual void DoEvents() = 0;
   // Sleeps until an event is pending or the seconds have passed.
   virtual void WaitForEvents(double seconds) = 0;

@@ -1,20 +1,12 @@
 #include "profile/profile_store.h"
 
+#include "platform/rules/ascii.h"
+
 namespace quimbly::profile {
 namespace {
 
 // The reader asks for the key in lower case and the writer stores it in upper
-// case; they meet because profile keys match without regard to case. Keys
-// are ASCII, so the case changes by ASCII alone, whatever the locale.
-std::string WithCase(std::string_view text, bool upper) {
-  const char first = upper ? 'a' : 'A';
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= first && c <= first + ('z' - 'a')) c = static_cast<char>(c ^ ('a' - 'A'));
-  }
-  return out;
-}
-
+// case; they meet because profile keys match without regard to case.
 constexpr int kBufferSize = 750;
 
 }  // namespace
@@ -25,12 +17,12 @@ bool FileExists(platform::ProfileFiles& files, std::string_view path) {
 
 std::string ReadProfileString(platform::ProfileFiles& files, std::string_view section, std::string_view key,
                               std::string_view path) {
-  return files.GetPrivateProfileStringA(section, WithCase(key, false), "", kBufferSize, path);
+  return files.GetPrivateProfileStringA(section, platform::ascii::Lower(key), "", kBufferSize, path);
 }
 
 void WriteProfileString(platform::ProfileFiles& files, std::string_view section, std::string_view key,
                         std::string_view value, std::string_view path) {
-  files.WritePrivateProfileStringA(section, WithCase(key, true), value, path);
+  files.WritePrivateProfileStringA(section, platform::ascii::Upper(key), value, path);
 }
 
 void DeleteProfile(platform::ProfileFiles& files, std::string_view path) { files.DeleteFileA(path); }

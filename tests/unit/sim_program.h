@@ -49,7 +49,7 @@ struct SimProgram {
     return shown;
   }
   platform::sim::SimForm& Form(std::string_view name) const { return toolkit.FindForm(name); }
-  platform::Form& Main() { return program.form1().Window(); }
+  platform::sim::SimForm& Main() const { return Form("Form1"); }
   std::string Counter() { return Main().Label("Label7").Caption(); }
   std::string Profile() const { return files.Get(kProfile) ? files.Get(kProfile)->bytes : "(none)"; }
   void Click(std::string_view form, std::string_view control) { toolkit.Press(form, control); }

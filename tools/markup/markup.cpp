@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+#include "platform/rules/ascii.h"
+
 namespace quimbly::markup {
 namespace {
 
@@ -24,14 +26,9 @@ constexpr Entity kEntities[] = {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameWord(std::string_view a, std::string_view lowercase) {
-  if (a.size() != lowercase.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (Lower(a[i]) != lowercase[i]) return false;
-  return true;
-}
+// Tag and attribute names, in any case.
+using platform::ascii::Lower;
+using platform::ascii::SameIgnoringCase;
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -133,9 +130,9 @@ class LineRenderer {
     std::size_t nameEnd = 0;
     while (nameEnd < inside.size() && !IsSpace(inside[nameEnd]) && inside[nameEnd] != '/') ++nameEnd;
     std::string_view name = inside.substr(0, nameEnd);
-    if (SameWord(name, "br")) {
+    if (SameIgnoringCase(name, "br")) {
       LineBreak();
-    } else if (SameWord(name, "font")) {
+    } else if (SameIgnoringCase(name, "font")) {
       Flush();
       if (closing) {
         if (fonts_.size() > 1) fonts_.pop_back();
@@ -155,10 +152,10 @@ class LineRenderer {
 
  private:
   int* Emphasis(std::string_view name) {
-    if (SameWord(name, "b")) return &bold_;
-    if (SameWord(name, "i")) return &italic_;
-    if (SameWord(name, "u")) return &underline_;
-    if (SameWord(name, "s")) return &strike_;
+    if (SameIgnoringCase(name, "b")) return &bold_;
+    if (SameIgnoringCase(name, "i")) return &italic_;
+    if (SameIgnoringCase(name, "u")) return &underline_;
+    if (SameIgnoringCase(name, "s")) return &strike_;
     return nullptr;
   }
 
@@ -166,13 +163,13 @@ class LineRenderer {
     Style font = fonts_.back();
     for (const Attribute& a : attributes) {
       std::string_view value = Trim(a.value);
-      if (SameWord(a.name, "face")) {
+      if (SameIgnoringCase(a.name, "face")) {
         if (!value.empty() && value.size() <= kMaxFace) font.face = std::string(value);
-      } else if (SameWord(a.name, "color")) {
+      } else if (SameIgnoringCase(a.name, "color")) {
         if (auto c = ParseColor(value)) font.color = c;
-      } else if (SameWord(a.name, "back")) {
+      } else if (SameIgnoringCase(a.name, "back")) {
         if (auto c = ParseColor(value)) font.back = c;
-      } else if (SameWord(a.name, "size")) {
+      } else if (SameIgnoringCase(a.name, "size")) {
         if (value.size() == 1 && value[0] >= '1' && value[0] <= '7')
           font.points = kSizePoints[static_cast<std::size_t>(value[0] - '1')];
       }

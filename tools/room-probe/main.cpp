@@ -1,5 +1,6 @@
-// room-probe: what the demo host's first room shows in its view, read back
-// from the rich edit control itself, for the end-to-end tests.
+// room-probe: what the view of the demo host's room shows, the room Quimbly
+// would send to, read back from the rich edit control itself, for the
+// end-to-end tests.
 //   room-probe.exe
 //     view rect=<left>,<top>,<right>,<bottom> newest-visible=0|1
 //     then one line per paragraph: each run of one format as [format]text,
@@ -18,7 +19,8 @@
 #include <cstring>
 #include <string>
 
-#include "first_room.h"
+#include "chatlink/chat_room.h"
+#include "platform/win32/backend.h"
 
 namespace {
 
@@ -108,8 +110,10 @@ bool Visible(HWND view, RemoteMemory& memory, LONG index) {
 }  // namespace
 
 int main() {
-  HWND room = FirstRoom();
-  HWND view = room ? FindWindowExA(room, nullptr, "RICHCNTL", nullptr) : nullptr;
+  // The room the utility would send to, found by its own rule.
+  const auto windows = quimbly::platform::win32::MakeWindowSystem();
+  const auto view = reinterpret_cast<HWND>(
+      quimbly::chatlink::ChatView(*windows, quimbly::chatlink::FindChatRoom(*windows)));
   if (!view) {
     std::fprintf(stderr, "room-probe: no room\n");
     return 1;

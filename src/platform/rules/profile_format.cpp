@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "platform/rules/ascii.h"
+
 namespace quimbly::platform::profile_format {
 namespace {
 
@@ -37,12 +39,6 @@ std::string_view Trim(std::string_view s) { return TrimBack(TrimFront(s)); }
 // Names and values are C strings once loaded: a NUL byte ends them even where
 // the line goes on.
 std::string UpToNul(std::string_view s) { return std::string(s.substr(0, s.find('\0'))); }
-
-// Only ASCII letters fold: under Wine "\xC9" and "\xE9" are different names.
-bool SameName(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 std::vector<Section> Parse(std::string_view content) {
   std::vector<Section> sections(1);
@@ -79,16 +75,17 @@ std::string Serialize(const std::vector<Section>& sections) {
 }
 
 // Only the first section and the first key of a name count; later duplicates
-// are kept in the file but never read or written.
+// are kept in the file but never read or written. Only ASCII letters fold:
+// under Wine "\xC9" and "\xE9" are different names.
 Section* FindSection(std::vector<Section>& sections, std::string_view name) {
   const auto it =
-      std::find_if(sections.begin(), sections.end(), [&](const Section& s) { return SameName(s.name, Trim(name)); });
+      std::find_if(sections.begin(), sections.end(), [&](const Section& s) { return ascii::SameIgnoringCase(s.name, Trim(name)); });
   return it == sections.end() ? nullptr : &*it;
 }
 
 Entry* FindEntry(Section& section, std::string_view key) {
   const auto it = std::find_if(section.entries.begin(), section.entries.end(),
-                               [&](const Entry& e) { return SameName(e.name, Trim(key)); });
+                               [&](const Entry& e) { return ascii::SameIgnoringCase(e.name, Trim(key)); });
   return it == section.entries.end() ? nullptr : &*it;
 }
 

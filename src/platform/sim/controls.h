@@ -11,14 +11,15 @@ namespace quimbly::platform::sim {
 
 class SimToolkit;
 
-// A label's caption, a text box's text or a menu item's caption.
+// A label's caption, a text box's text or a menu item's caption. Setting a
+// box's text stands for the user's typing, which only tests do here.
 class SimText final : public Label, public TextBox, public MenuItem {
  public:
   explicit SimText(std::string_view text) : text_(text) {}
   std::string Caption() const override { return text_; }
   void SetCaption(std::string_view caption) override { text_ = caption; }
   std::string Text() const override { return text_; }
-  void SetText(std::string_view text) override { text_ = text; }
+  void SetText(std::string_view text) { text_ = text; }
 
  private:
   std::string text_;
@@ -29,7 +30,7 @@ class SimTimer final : public Timer {
  public:
   SimTimer(SimToolkit& toolkit, const ControlLayout& layout, FormEvents& events);
   ~SimTimer() override;
-  bool Enabled() const override { return enabled_; }
+  bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled) override;
 
   double Due() const { return due_; }

@@ -42,22 +42,26 @@ SimForm::SimForm(SimToolkit& toolkit, const FormLayout& layout, FormEvents& even
     : toolkit_(toolkit), layout_(layout), events_(events),
       hwnd_(toolkit.windows_.CreateWindow("Sim" + std::string(layout.name))) {
   for (const ControlLayout& c : layout.controls) {
-    Control& control = controls_[std::string(c.name)];
     switch (c.kind) {
-      case ControlKind::Label: control = {Kind::Label, std::make_unique<SimText>(c.text)}; break;
-      case ControlKind::TextBox: control = {Kind::TextBox, std::make_unique<SimText>(c.text)}; break;
-      case ControlKind::Timer: control = {Kind::Timer, nullptr, std::make_unique<SimTimer>(toolkit, c, events)}; break;
+      case ControlKind::Label:
+        controls_.Add<platform::Label>(c.name, texts_.emplace_back(std::make_unique<SimText>(c.text)).get());
+        break;
+      case ControlKind::TextBox:
+        controls_.Add<platform::TextBox>(c.name, texts_.emplace_back(std::make_unique<SimText>(c.text)).get());
+        break;
+      case ControlKind::Timer:
+        controls_.Add(c.name, timers_.emplace_back(std::make_unique<SimTimer>(toolkit, c, events)).get());
+        break;
       case ControlKind::PictureBox:
-        control = {Kind::PictureBox, nullptr, nullptr, std::make_unique<SimPictureBox>(c)};
+        controls_.Add(c.name, pictures_.emplace_back(std::make_unique<SimPictureBox>(c)).get());
         break;
     }
   }
   for (const MenuLayout& m : layout.menus) {
-    Control& control = controls_[std::string(m.name)];
-    if (m.parent.empty()) {
-      control = {Kind::Menu, nullptr, nullptr, nullptr, std::make_unique<SimMenu>(*this, m.name)};
+    if (IsTopLevel(m)) {
+      controls_.Add(m.name, menus_.emplace_back(std::make_unique<SimMenu>(*this, m.name)).get());
     } else {
-      control = {Kind::MenuItem, std::make_unique<SimText>(m.caption)};
+      controls_.Add<platform::MenuItem>(m.name, texts_.emplace_back(std::make_unique<SimText>(m.caption)).get());
     }
   }
   toolkit_.forms_.push_back(this);
@@ -70,9 +74,9 @@ SimForm::~SimForm() {
 
 // Coming into view, each box without a persistent image asks for Paint.
 void SimForm::Show() {
-  for (auto& [name, control] : controls_) {
-    if (!visible_ && control.kind == Kind::PictureBox && !control.picture->AutoRedraw()) {
-      toolkit_.Post([this, name = name] { events_.Raise(name, Event::Paint); });
+  for (const ControlLayout& c : layout_.controls) {
+    if (!visible_ && c.kind == ControlKind::PictureBox && !Picture(c.name).AutoRedraw()) {
+      toolkit_.Post([this, name = c.name] { events_.Raise(name, Event::Paint); });
     }
   }
   visible_ = true;
@@ -86,13 +90,10 @@ void SimForm::SetLeft(float twips) {
   left_ = standard.Twips(standard.Pixels(twips));
 }
 
-template <typename T>
-T& SimForm::Get(std::string_view name, Kind kind, std::unique_ptr<T> Control::*slot) const {
-  const auto it = controls_.find(name);
-  if (it == controls_.end() || it->second.kind != kind) {
-    throw std::logic_error(std::string(layout_.name) + " has no such control of that kind: " + std::string(name));
-  }
-  return *(it->second.*slot);
+template <typename Kind>
+Kind& SimForm::Get(std::string_view name) const {
+  if (Kind* control = controls_.Find<Kind>(name)) return *control;
+  throw std::logic_error(std::string(layout_.name) + " has no such control of that kind: " + std::string(name));
 }
 
 void SimForm::Press(std::string_view control, Event event) {

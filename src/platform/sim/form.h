@@ -2,12 +2,11 @@
 // built from the same layout table as the real window.
 #pragma once
 
-#include <map>
 #include <memory>
-#include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/named_controls.h"
 #include "platform/sim/controls.h"
 #include "platform/toolkit.h"
 
@@ -32,22 +31,27 @@ class SimForm final : public Form {
 
   void Show() override;
   void Hide() override { visible_ = false; }
-  bool Visible() const override { return visible_; }
   void Minimize() override { minimized_ = true; }
-  bool Minimized() const override { return minimized_; }
+  // What another copy's start does to this window (see SimToolkit).
   void Restore() { minimized_ = false; }
   WindowHandle hWnd() const override { return hwnd_; }
   float Left() const override { return left_; }
   float ScreenWidth() const override;
   void SetLeft(float twips) override;
 
-  platform::Label& Label(std::string_view name) override { return Get(name, Kind::Label, &Control::text); }
-  platform::TextBox& TextBox(std::string_view name) override { return Get(name, Kind::TextBox, &Control::text); }
-  platform::Timer& Timer(std::string_view name) override { return Get(name, Kind::Timer, &Control::timer); }
+  platform::Label& Label(std::string_view name) override { return Get<platform::Label>(name); }
+  // Text boxes and menu items come back as what they are here, so that a
+  // test can also set a box's text and read an item's caption.
+  SimText& TextBox(std::string_view name) override { return static_cast<SimText&>(Get<platform::TextBox>(name)); }
+  platform::Timer& Timer(std::string_view name) override { return Get<SimTimer>(name); }
   platform::PictureBox& PictureBox(std::string_view name) override { return Picture(name); }
-  platform::MenuItem& MenuItem(std::string_view name) override { return Get(name, Kind::MenuItem, &Control::text); }
-  platform::Menu& Menu(std::string_view name) override { return Get(name, Kind::Menu, &Control::menu); }
-  SimPictureBox& Picture(std::string_view name) { return Get(name, Kind::PictureBox, &Control::picture); }
+  SimText& MenuItem(std::string_view name) override { return static_cast<SimText&>(Get<platform::MenuItem>(name)); }
+  platform::Menu& Menu(std::string_view name) override { return Get<SimMenu>(name); }
+  SimPictureBox& Picture(std::string_view name) { return Get<SimPictureBox>(name); }
+
+  // What a test looks at; the program itself never asks.
+  bool Visible() const { return visible_; }
+  bool Minimized() const { return minimized_; }
 
   void Press(std::string_view control, Event event);
   // A key goes to the text box's KeyPress first; a printable key the handler
@@ -59,18 +63,8 @@ class SimForm final : public Form {
   SimToolkit& Toolkit() { return toolkit_; }
 
  private:
-  enum class Kind { Label, TextBox, Timer, PictureBox, MenuItem, Menu };
-  // Each control or menu by name, in the slot its kind fills.
-  struct Control {
-    Kind kind;
-    std::unique_ptr<SimText> text;
-    std::unique_ptr<SimTimer> timer;
-    std::unique_ptr<SimPictureBox> picture;
-    std::unique_ptr<SimMenu> menu;
-  };
-
-  template <typename T>
-  T& Get(std::string_view name, Kind kind, std::unique_ptr<T> Control::*slot) const;
+  template <typename Kind>
+  Kind& Get(std::string_view name) const;
 
   SimToolkit& toolkit_;
   const FormLayout& layout_;
@@ -79,7 +73,11 @@ class SimForm final : public Form {
   bool visible_ = false;
   bool minimized_ = false;
   float left_ = 0;
-  std::map<std::string, Control, std::less<>> controls_;
+  std::vector<std::unique_ptr<SimText>> texts_;
+  std::vector<std::unique_ptr<SimTimer>> timers_;
+  std::vector<std::unique_ptr<SimPictureBox>> pictures_;
+  std::vector<std::unique_ptr<SimMenu>> menus_;
+  NamedControls<platform::Label, platform::TextBox, SimTimer, SimPictureBox, platform::MenuItem, SimMenu> controls_;
 };
 
 }  // namespace quimbly::platform::sim

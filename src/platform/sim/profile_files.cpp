@@ -1,8 +1,8 @@
 #include "platform/sim/profile_files.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/rules/ascii.h"
 #include "platform/sim/codepage.h"
 #include "platform/rules/profile_format.h"
 
@@ -98,12 +98,7 @@ std::string SimProfileFiles::Name(std::string_view utf8) const {
 }
 
 // Windows paths name the same file whatever their case.
-std::string SimProfileFiles::Key(std::string_view path) {
-  std::string key(path);
-  std::transform(key.begin(), key.end(), key.begin(),
-                 [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
-  return key;
-}
+std::string SimProfileFiles::Key(std::string_view path) { return ascii::Lower(path); }
 
 std::string SimProfileFiles::Folder(std::string_view key) {
   const auto slash = key.find_last_of('\\');

@@ -1,22 +1,11 @@
 #include "platform/sim/window_tree.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/rules/ascii.h"
 #include "platform/sim/codepage.h"
 
 namespace quimbly::platform::sim {
-namespace {
-
-// Class names match without regard to case, as the window system's do.
-bool SameClass(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
-}  // namespace
-
 WindowHandle SimWindowSystem::CreateWindow(std::string_view className, WindowHandle parent) {
   const WindowHandle handle = nextHandle_++;
   windows_[handle] = Window{.className = std::string(className), .parent = parent};
@@ -55,10 +44,11 @@ void SimWindowSystem::ClearPostedLines(WindowHandle document) {
   if (Window* w = Find(document)) w->posted.clear();
 }
 
+// Class names match without regard to case, as the window system's do.
 WindowHandle SimWindowSystem::FindWindowA(std::string_view className) {
   calls_.push_back(CallText("FindWindowA", className));
   for (const WindowHandle w : topLevel_) {
-    if (SameClass(Find(w)->className, className)) return w;
+    if (ascii::SameIgnoringCase(Find(w)->className, className)) return w;
   }
   return 0;
 }
@@ -75,7 +65,7 @@ WindowHandle SimWindowSystem::FindWindowExA(WindowHandle parent, WindowHandle ch
     ++it;
   }
   for (; it != children.end(); ++it) {
-    if (SameClass(Find(*it)->className, className)) return *it;
+    if (ascii::SameIgnoringCase(Find(*it)->className, className)) return *it;
   }
   return 0;
 }

@@ -37,15 +37,18 @@ RECT FormBounds(const FormLayout& layout, const DisplayScale& scale) {
 }  // namespace
 
 FormWindow::FormWindow(const FormLayout& layout, FormEvents& events, const FormResources& resources)
-    : Surface(layout.name,
-              SurfaceStyle{.style = FormStyle(layout),
-                           .bounds = FormBounds(layout, DisplayScale(SystemDpi())),
-                           .parent = layout.showInTaskbar ? nullptr : resources.owner,
-                           .background = Resolve(layout.background),
-                           .title = ToCodePage(layout.caption)},
-              events, resources.pictures),
-      layout_(layout),
-      menus_(layout.menus, events) {
+    : FormWindow(layout, events, resources,
+                 SurfaceStyle{.style = FormStyle(layout),
+                              .bounds = FormBounds(layout, DisplayScale(SystemDpi())),
+                              .parent = layout.showInTaskbar ? nullptr : resources.owner,
+                              .background = Resolve(layout.background),
+                              .title = ToCodePage(layout.caption)}) {}
+
+// The window comes once every member is made, so this class hears its first messages.
+FormWindow::FormWindow(const FormLayout& layout, FormEvents& events, const FormResources& resources,
+                       const SurfaceStyle& style)
+    : Surface(layout.name, style, events, resources.pictures), layout_(layout), menus_(layout.menus, events) {
+  CreateSurface(style);
   if (layout.programIcon) {
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources.bigIcon));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources.smallIcon));
@@ -73,30 +76,30 @@ void FormWindow::BuildControls(const FormResources& resources) {
                          .title = "",
                          .picture = c.picture},
             Events(), resources.pictures));
-        controls_.push_back({c.name, box.get()});
+        controls_.Add(c.name, box.get());
         break;
       }
       case ControlKind::Label:
-        controls_.push_back({c.name, &ContainerOf(c).AddLabel(c)});
+        controls_.Add(c.name, &ContainerOf(c).AddLabel(c));
         break;
       case ControlKind::TextBox: {
         auto& box = textBoxes_.emplace_back(std::make_unique<TextBoxControl>(c, ContainerOf(c).hwnd(), Events()));
-        controls_.push_back({c.name, box.get()});
+        controls_.Add(c.name, box.get());
         break;
       }
       case ControlKind::Timer: {
         auto& timer = timers_.emplace_back(std::make_unique<TimerControl>(c, hwnd(), timers_.size() + 1));
-        controls_.push_back({c.name, timer.get()});
+        controls_.Add(c.name, timer.get());
         break;
       }
     }
   }
   for (const MenuLayout& m : layout_.menus) {
     // A top-level menu pops up; what it holds are its items.
-    if (m.parent.empty()) {
-      controls_.push_back({m.name, menus_.Menu(m.name)});
+    if (IsTopLevel(m)) {
+      controls_.Add(m.name, menus_.Menu(m.name));
     } else {
-      controls_.push_back({m.name, menus_.Item(m.name)});
+      controls_.Add(m.name, menus_.Item(m.name));
     }
   }
 }
@@ -121,10 +124,7 @@ FormWindow::~FormWindow() {
 // Control names come from the fixed layout tables, so a miss is a programming error.
 template <typename Kind>
 Kind& FormWindow::Find(std::string_view name) const {
-  for (const Control& c : controls_) {
-    if (c.name != name) continue;
-    if (Kind* const* control = std::get_if<Kind*>(&c.kind)) return **control;
-  }
+  if (Kind* control = controls_.Find<Kind>(name)) return *control;
   Fatal(std::string(layout_.name) + " has no control " + std::string(name) + " of the kind asked for.");
 }
 
@@ -173,11 +173,7 @@ void FormWindow::Show() {
 
 void FormWindow::Hide() { ShowWindow(hwnd(), SW_HIDE); }
 
-bool FormWindow::Visible() const { return IsWindowVisible(hwnd()) != FALSE; }
-
 void FormWindow::Minimize() { ShowWindow(hwnd(), SW_MINIMIZE); }
-
-bool FormWindow::Minimized() const { return IsIconic(hwnd()) != FALSE; }
 
 WindowHandle FormWindow::hWnd() const { return reinterpret_cast<WindowHandle>(hwnd()); }
 

@@ -7,9 +7,9 @@
 
 #include <memory>
 #include <string_view>
-#include <variant>
 #include <vector>
 
+#include "platform/named_controls.h"
 #include "platform/rules/display_scale.h"
 #include "platform/toolkit.h"
 #include "platform/win32/menu_tree.h"
@@ -45,9 +45,7 @@ class FormWindow final : public Surface, public platform::Form {
 
   void Show() override;
   void Hide() override;
-  bool Visible() const override;
   void Minimize() override;
-  bool Minimized() const override;
   WindowHandle hWnd() const override;
   float Left() const override;
   void SetLeft(float twips) override;
@@ -66,14 +64,8 @@ class FormWindow final : public Surface, public platform::Form {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  // A control or menu of the layout, as the kind it is.
-  struct Control {
-    std::string_view name;
-    std::variant<WindowlessLabel*, TextBoxControl*, TimerControl*, PictureBoxWindow*, platform::MenuItem*,
-                 platform::Menu*>
-        kind;
-  };
-
+  FormWindow(const FormLayout& layout, FormEvents& events, const FormResources& resources,
+             const SurfaceStyle& style);
   // The named control, of that kind.
   template <typename Kind>
   Kind& Find(std::string_view name) const;
@@ -93,7 +85,8 @@ class FormWindow final : public Surface, public platform::Form {
   std::vector<std::unique_ptr<PictureBoxWindow>> pictures_;
   std::vector<std::unique_ptr<TextBoxControl>> textBoxes_;
   std::vector<std::unique_ptr<TimerControl>> timers_;
-  std::vector<Control> controls_;
+  NamedControls<WindowlessLabel, TextBoxControl, TimerControl, PictureBoxWindow, platform::MenuItem, platform::Menu>
+      controls_;
   std::vector<HWND> tabOrder_;
 };
 

@@ -30,11 +30,11 @@ class MenuTree::Entry final : public platform::MenuItem, public platform::Menu {
  public:
   // An item goes in at its position under its parent.
   Entry(MenuTree& tree, const MenuLayout& layout, HMENU parent, UINT position, UINT command)
-      : tree_(tree), layout_(layout), parent_(parent), command_(command), caption_(layout.caption) {
-    if (parent_ == nullptr) {
+      : tree_(tree), layout_(layout), parent_(parent), command_(command) {
+    if (IsTopLevel(layout_)) {
       popup_ = CreatePopupMenu();
     } else {
-      std::string text = ToCodePage(caption_);
+      std::string text = ToCodePage(layout_.caption);
       const MENUITEMINFOA item = TextItem(command_, text);
       InsertMenuItemA(parent_, position, TRUE, &item);
     }
@@ -43,11 +43,9 @@ class MenuTree::Entry final : public platform::MenuItem, public platform::Menu {
     if (popup_ != nullptr) DestroyMenu(popup_);
   }
 
-  std::string Caption() const override { return caption_; }
+  // Only items are handed out as menu items (MenuTree::Item).
   void SetCaption(std::string_view caption) override {
-    caption_ = caption;
-    if (parent_ == nullptr) return;
-    std::string text = ToCodePage(caption_);
+    std::string text = ToCodePage(caption);
     const MENUITEMINFOA item = TextItem(command_, text);
     SetMenuItemInfoA(parent_, command_, FALSE, &item);
   }
@@ -70,7 +68,8 @@ class MenuTree::Entry final : public platform::MenuItem, public platform::Menu {
 
   const MenuLayout& Layout() const { return layout_; }
   HMENU Parent() const { return parent_; }
-  HMENU Popup() const { return popup_; }
+  // The pop-up a top-level menu shows its items in; null for an item.
+  HMENU MenuHandle() const { return popup_; }
   UINT Command() const { return command_; }
 
  private:
@@ -78,15 +77,14 @@ class MenuTree::Entry final : public platform::MenuItem, public platform::Menu {
   const MenuLayout& layout_;
   HMENU parent_;
   UINT command_;
-  std::string caption_;
   HMENU popup_ = nullptr;
 };
 
 MenuTree::MenuTree(std::span<const MenuLayout> menus, FormEvents& events) : events_(events) {
   UINT command = 100;
   for (const MenuLayout& m : menus) {
-    const Entry* holder = m.parent.empty() ? nullptr : Find(m.parent);
-    const HMENU parent = holder == nullptr ? nullptr : holder->Popup();
+    const Entry* holder = IsTopLevel(m) ? nullptr : Find(m.parent);
+    const HMENU parent = holder == nullptr ? nullptr : holder->MenuHandle();
     const auto position = static_cast<UINT>(std::count_if(
         entries_.begin(), entries_.end(), [parent](const auto& entry) { return entry->Parent() == parent; }));
     entries_.push_back(std::make_unique<Entry>(*this, m, parent, position, command++));
@@ -100,12 +98,12 @@ MenuTree::~MenuTree() {
 
 platform::MenuItem* MenuTree::Item(std::string_view name) {
   Entry* entry = Find(name);
-  return entry != nullptr && entry->Parent() != nullptr ? entry : nullptr;
+  return entry != nullptr && !IsTopLevel(entry->Layout()) ? entry : nullptr;
 }
 
 platform::Menu* MenuTree::Menu(std::string_view name) {
   Entry* entry = Find(name);
-  return entry != nullptr && entry->Parent() == nullptr ? entry : nullptr;
+  return entry != nullptr && IsTopLevel(entry->Layout()) ? entry : nullptr;
 }
 
 MenuTree::Entry* MenuTree::Find(std::string_view name) {

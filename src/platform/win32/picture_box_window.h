@@ -16,7 +16,9 @@ class PictureBoxWindow final : public Surface, public platform::PictureBox {
  public:
   PictureBoxWindow(const ControlLayout& layout, const SurfaceStyle& style, FormEvents& events,
                    PictureCache& pictures)
-      : Surface(layout.name, style, events, pictures), layout_(layout) {}
+      : Surface(layout.name, style, events, pictures), layout_(layout) {
+    CreateSurface(style);
+  }
   ~PictureBoxWindow() override { SetAutoRedraw(false); }
 
   // Moves the box within its container, to its place at the scale; a drawing

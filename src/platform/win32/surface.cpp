@@ -11,7 +11,9 @@ Surface::Surface(std::string_view name, const SurfaceStyle& style, FormEvents& e
       events_(events),
       background_(CreateSolidBrush(style.background)),
       pictures_(pictures),
-      pictureKind_(style.picture) {
+      pictureKind_(style.picture) {}
+
+void Surface::CreateSurface(const SurfaceStyle& style) {
   Create(0, std::string(style.title).c_str(), style.style | WS_CLIPCHILDREN, style.bounds, style.parent);
 }
 

@@ -29,6 +29,7 @@ struct SurfaceStyle {
 
 class Surface : public Window {
  public:
+  // The window itself comes with CreateSurface.
   Surface(std::string_view name, const SurfaceStyle& style, FormEvents& events, PictureCache& pictures);
 
   WindowlessLabel& AddLabel(const ControlLayout& layout);
@@ -37,6 +38,8 @@ class Surface : public Window {
   virtual void LayOut(const DisplayScale& scale, HFONT font);
 
  protected:
+  // Called by the final class from its constructor's body (see Window::Create).
+  void CreateSurface(const SurfaceStyle& style);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // What lies under the labels; a form draws its background anew each time.
   virtual void PaintUnderLabels(HDC dc) { PaintAnew(dc); }

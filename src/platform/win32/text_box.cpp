@@ -49,6 +49,4 @@ std::string TextBoxControl::Text() const {
   return FromCodePage(text);
 }
 
-void TextBoxControl::SetText(std::string_view text) { SetWindowTextA(hwnd(), ToCodePage(text).c_str()); }
-
 }  // namespace quimbly::platform::win32

@@ -18,7 +18,6 @@ class TextBoxControl final : public platform::TextBox {
   TextBoxControl(const ControlLayout& layout, HWND container, FormEvents& events);
 
   std::string Text() const override;
-  void SetText(std::string_view text) override;
 
   HWND hwnd() const { return edit_.hwnd(); }
   // Places the box at the scale its container is laid out at, in the font of that scale.

@@ -13,7 +13,7 @@ class TimerControl final : public platform::Timer {
   TimerControl(const ControlLayout& layout, HWND form, UINT_PTR id)
       : layout_(layout), form_(form), id_(id) {}
 
-  bool Enabled() const override { return enabled_; }
+  bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled) override;
 
   std::string_view Name() const { return layout_.name; }

@@ -31,6 +31,11 @@ class Window {
   // Creates the window of our one registered class, with this object behind
   // it; the title is in the system's code page. A window the system will not
   // create ends the program: half a utility would announce nothing.
+  // The first messages (WM_NCCREATE, WM_CREATE, WM_SIZE...) arrive before
+  // this returns, and reach the HandleMessage of the class being constructed
+  // at the time: called from a base's constructor, a derived class would
+  // never see them. So the final class calls it from its own constructor's
+  // body, once its members are whole.
   void Create(DWORD exStyle, const char* title, DWORD style, RECT bounds, HWND parent);
   // Puts this object behind a control just made of a system class.
   void Attach(HWND control);
