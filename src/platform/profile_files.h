@@ -1,5 +1,6 @@
 // The profile-file calls the core makes, shaped after the Win32 functions.
-// Strings are UTF-8 here; backends hand them on in the 8-bit code page.
+// Strings are UTF-8 here. Backends hand the file's text on in the 8-bit code
+// page, and a path whole wherever Windows can take it whole.
 #pragma once
 
 #include <string>
