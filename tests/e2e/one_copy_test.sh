@@ -20,13 +20,14 @@ announced() { line_by; line_loaded Jo; }
 # of its check, as the trace stamps the exe's calls, leaving out the call in
 # which Wine loaded its display driver (Wine does that on the first call that
 # needs it, which under the trace takes many seconds; Windows does it before
-# a program starts). From its check on, the exe itself reads, writes, makes
-# and sends nothing but the check and what brings the running copy forward.
+# a program starts). From its check on, the
+# exe itself reads, writes, makes and sends nothing but the check and what
+# brings the running copy forward.
 SECOND_STARTS=0
 second_start() {
   local limit=$1 pid status=0 log base size trace unwanted
   log="$WORK/second-$((++SECOND_STARTS)).log"
-  WINEDEBUG=+timestamp,+relay "$(wine_loader "$SECOND_EXE")" "$SECOND_EXE" >"$log" 2>&1 &
+  WINEDEBUG=+timestamp,+relay,+loaddll "$(wine_loader "$SECOND_EXE")" "$SECOND_EXE" >"$log" 2>&1 &
   pid=$!
   STARTED_PIDS+=("$pid")
   second_ended() { ! kill -0 "$pid" 2>/dev/null; }
@@ -39,7 +40,7 @@ second_start() {
   trace=$(awk -v base="$base" -v size="$size" '
     function hex(s,   n, i) { n = 0; s = tolower(s); for (i = 1; i <= length(s); i++) n = n * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1; return n }
     BEGIN { lo = hex(base); hi = lo + hex(size) }
-    index($0, "L\"winex11.drv\"") { driver = 1 }
+    index($0, "winex11.drv\"") { driver = 1 }
     /^[0-9]+\.[0-9]+:[0-9a-f]+:(Call|Ret ) [^ (]+\.[^ (]+\(/ {
       n = split($0, part, " ret=")
       if (n < 2 || part[n] !~ /^[0-9a-f]+$/) next
@@ -112,7 +113,7 @@ case ${1:?case} in
     iconic() { [[ "$(window_state Quimbly)" == *iconic=1* ]]; }
     wait_until 5 iconic || fail "the mark did not minimise: $(window_state Quimbly)"
     away_from_quimbly Quimbly
-    second_start 1
+    second_start 1.5
     in_front Quimbly
     restored() { [[ "$(window_state Quimbly)" == *iconic=0* ]]; }
     wait_until 5 restored || fail "the minimised copy did not come back: $(window_state Quimbly)"
@@ -132,7 +133,7 @@ case ${1:?case} in
     remove_profile
     start_quimbly first-run
     away_from_quimbly Form3
-    second_start 1
+    second_start 1.5
     in_front Form3
     [[ "$(one_window Form3)" == visible=1* ]] || fail "the first-run dialog is not shown"
     [[ "$(one_window Quimbly)" == visible=0* ]] || fail "a main window shows beside the first-run dialog"
