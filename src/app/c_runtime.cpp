@@ -1,9 +1,9 @@
 // The C runtime of the exe, on kernel32 alone. Windows 95 as first shipped has
 // no msvcrt.dll, and the exe needs only this of a C library: the start-up,
-// the heap, and the few memory and string functions the compiler and the C++
-// library call. The toolchain's start files and C libraries are left out of
-// the link (src/CMakeLists.txt), so a function missing here stops the link
-// instead of bringing a DLL back.
+// the heap, the few memory and string functions the compiler and the C++
+// library call, and the rounding the layouts use. The toolchain's start files
+// and C libraries are left out of the link (src/CMakeLists.txt), so a
+// function missing here stops the link instead of bringing a DLL back.
 #include <windows.h>
 
 #include <cstddef>
@@ -51,6 +51,38 @@ void* memmove(void* to, const void* from, std::size_t size) {
 }
 
 std::size_t strlen(const char* text) { return static_cast<std::size_t>(lstrlenA(text)); }
+
+void* memchr(const void* block, int value, std::size_t size) {
+  const auto* bytes = static_cast<const unsigned char*>(block);
+  for (std::size_t i = 0; i < size; ++i) {
+    if (bytes[i] == static_cast<unsigned char>(value)) return const_cast<unsigned char*>(bytes + i);
+  }
+  return nullptr;
+}
+
+// The rounding the layouts and the banner use. Newer mingw-w64 keeps these in
+// its C runtime DLLs' libraries rather than in libmingwex, so the exe carries
+// its own. From 2^52 (2^23 for a float) on, every number is whole; NaN and
+// the infinities come back as they are.
+double floor(double x) {
+  constexpr double kAllWhole = 4503599627370496.0;
+  if (!(x > -kAllWhole && x < kAllWhole) || x == 0) return x;
+  const auto toward_zero = static_cast<double>(static_cast<long long>(x));
+  return toward_zero > x ? toward_zero - 1 : toward_zero;
+}
+
+float floorf(float x) { return static_cast<float>(floor(x)); }
+
+// To the nearest whole number, halves to the even one, as the processor rounds
+// by default: adding 2^23 leaves no bits below the units, and the store to a
+// float drops them the processor's way, even where it computes wider.
+float nearbyintf(float x) {
+  constexpr float kAllWhole = 8388608.0f;
+  if (!(x > -kAllWhole && x < kAllWhole)) return x;
+  volatile float shifted = x < 0 ? x - kAllWhole : x + kAllWhole;
+  const float whole = x < 0 ? shifted + kAllWhole : shifted - kAllWhole;
+  return whole == 0 ? x * 0 : whole;  // keeps the sign of a zero
+}
 
 // Where Windows starts the process.
 [[noreturn]] void WinMainCRTStartup() {
