@@ -19,7 +19,7 @@ namespace quimbly::platform::sim {
 template <typename... Args>
 std::string CallText(std::string_view function, const Args&... args) {
   std::string text = std::string(function) + "(", separator;
-  const auto add = [&](const auto& arg) {
+  [[maybe_unused]] const auto add = [&](const auto& arg) {  // unused for a call without arguments
     text += std::exchange(separator, ", ");
     if constexpr (std::is_arithmetic_v<std::decay_t<decltype(arg)>>) text += std::to_string(static_cast<long long>(arg));
     else text += '"' + std::string(arg) + '"';
